@@ -1,0 +1,22 @@
+#pragma once
+#include <functional>
+#include <string>
+
+namespace Platform {
+
+// Every modal message box of the system (an OK button, a text and a title)
+// goes through here. A GUI program shows a real modal box; without a GUI
+// application the text goes to standard error. Tests and command-line tools
+// put their own handler in place.
+class MessageBox {
+public:
+    using Handler = std::function<void(const std::string& text, const std::string& title)>;
+
+    static void show(const std::string& text, const std::string& title = DefaultTitle);
+    // Returns the previous handler; an empty handler restores the default.
+    static Handler setHandler(Handler handler);
+
+    static constexpr const char* DefaultTitle = "Kalvor";
+};
+
+} // namespace Platform

@@ -1,0 +1,77 @@
+#include "CPlentEngine.h"
+
+#include "Platform/automation/AutomationError.h"
+#include "Platform/automation/RuntimeError.h"
+
+namespace Plent {
+
+namespace {
+
+[[noreturn]] void notYet(const char* member)
+{
+    Platform::Raise(Platform::Err::NotImplemented, std::string("CPlentEngine.") + member,
+                    std::string("Not implemented: CPlentEngine.") + member);
+}
+
+} // namespace
+
+CPlentEngine::CPlentEngine() = default;
+
+// The event collection goes first, then the fixed-date table.
+CPlentEngine::~CPlentEngine()
+{
+    plents_.reset();
+    fixUnlesses_.reset();
+}
+
+void CPlentEngine::Init(int32_t hMsg, int16_t iOffSet)
+{
+    hMsg_ = hMsg;
+    offSet_ = iOffSet;
+}
+
+std::string CPlentEngine::ActivEvent(std::string&, std::string&, bool&) { notYet("ActivEvent"); }
+
+void CPlentEngine::Update(const std::string&) { notYet("Update"); }
+
+void CPlentEngine::Show(const std::string&) { notYet("Show"); }
+
+void CPlentEngine::Add(std::string&) { notYet("Add"); }
+
+void CPlentEngine::ShowEvents(int16_t, bool, const std::string&, const std::string&) { notYet("ShowEvents"); }
+
+void CPlentEngine::Remove(const std::string& sIdentifier)
+{
+    if (ExistEvent(sIdentifier)) Plents().Remove(sIdentifier);
+}
+
+void CPlentEngine::RemoveAll()
+{
+    while (Plents().Count() > 0) Plents().Remove(Plents().Item(1)->Identifier());
+}
+
+void CPlentEngine::SaveObjects(const std::string&) { notYet("SaveObjects"); }
+
+void CPlentEngine::LoadObjects(const std::string&) { notYet("LoadObjects"); }
+
+bool CPlentEngine::ExistEvent(const std::string& sIdentifier) { return Plents().Item(sIdentifier) != nullptr; }
+
+colPlents& CPlentEngine::Plents()
+{
+    if (!plents_) plents_ = std::make_shared<colPlents>();
+    return *plents_;
+}
+
+colFixUnless& CPlentEngine::FixUnlesses()
+{
+    if (!fixUnlesses_) fixUnlesses_ = std::make_shared<colFixUnless>();
+    return *fixUnlesses_;
+}
+
+std::shared_ptr<CPlent> CPlentEngine::NewPlent() { return std::make_shared<CPlent>(); }
+std::shared_ptr<CMonth> CPlentEngine::NewMonth() { return std::make_shared<CMonth>(); }
+std::shared_ptr<CDay> CPlentEngine::NewDay() { return std::make_shared<CDay>(); }
+std::shared_ptr<CWeekDay> CPlentEngine::NewWeekDay() { return std::make_shared<CWeekDay>(); }
+std::shared_ptr<CFixUnless> CPlentEngine::NewFixUnless() { return std::make_shared<CFixUnless>(); }
+
+} // namespace Plent

@@ -1,0 +1,7 @@
+#include "CPlent.h"
+
+namespace Plent {
+
+CPlent::CPlent() : unless_(std::make_shared<CUnless>()) {}
+
+} // namespace Plent

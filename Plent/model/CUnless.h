@@ -1,0 +1,30 @@
+#pragma once
+#include <memory>
+
+#include "colMonths.h"
+#include "colWeekDays.h"
+
+namespace Plent {
+
+// The calendar days on which an event must not start: days of every month,
+// days of particular months, weekdays, and the dates of the fixed table.
+class CUnless {
+public:
+    bool FromTable() const { return fromTable_; }
+    void setFromTable(bool fromTable) { fromTable_ = fromTable; }
+
+    // Both collections are created empty on first use.
+    colMonths& Months();
+    std::shared_ptr<colMonths> MonthsRef();
+    void setMonths(std::shared_ptr<colMonths> months) { months_ = std::move(months); }
+    colWeekDays& WeekDays();
+    std::shared_ptr<colWeekDays> WeekDaysRef();
+    void setWeekDays(std::shared_ptr<colWeekDays> weekDays) { weekDays_ = std::move(weekDays); }
+
+private:
+    bool fromTable_ = false;
+    std::shared_ptr<colMonths> months_;
+    std::shared_ptr<colWeekDays> weekDays_;
+};
+
+} // namespace Plent

@@ -1,0 +1,20 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+namespace Plent {
+
+// A weekday in an unless rule: 1 = Sunday to 7 = Saturday.
+class CWeekDay {
+public:
+    const std::string& Key() const { return key_; }
+    void setKey(std::string key) { key_ = std::move(key); }
+    int16_t WeekDay() const { return weekDay_; }
+    void setWeekDay(int16_t weekDay) { weekDay_ = weekDay; }
+
+private:
+    std::string key_;
+    int16_t weekDay_ = 0;
+};
+
+} // namespace Plent

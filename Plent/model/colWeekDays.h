@@ -1,0 +1,12 @@
+#pragma once
+#include "CWeekDay.h"
+#include "KeyedCollection.h"
+
+namespace Plent {
+
+class colWeekDays : public KeyedCollection<CWeekDay, KeyMember> {
+public:
+    static constexpr const char* ClassName = "colWeekDays";
+};
+
+} // namespace Plent
