@@ -1,6 +1,7 @@
 #include "MessageBox.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QString>
 
@@ -16,9 +17,18 @@ MessageBox::Handler& handler()
     return h;
 }
 
+// A modal box on a platform without a screen (offscreen, minimal) would wait
+// for a click that can never come: there the text goes to standard error.
+bool canShowBoxes()
+{
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return false;
+    const QString platform = QGuiApplication::platformName();
+    return platform != "offscreen" && platform != "minimal";
+}
+
 void showDefault(const std::string& text, const std::string& title)
 {
-    if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
+    if (canShowBoxes()) {
         QMessageBox::information(QApplication::activeWindow(), QString::fromStdString(title),
                                  QString::fromStdString(text), QMessageBox::Ok);
         return;

@@ -6,7 +6,8 @@ namespace Platform {
 
 // Every modal message box of the system (an OK button, a text and a title)
 // goes through here. A GUI program shows a real modal box; without a GUI
-// application the text goes to standard error. Tests and command-line tools
+// application, or on a platform without a screen, the text goes to standard
+// error. Tests and command-line tools
 // put their own handler in place.
 class MessageBox {
 public:
