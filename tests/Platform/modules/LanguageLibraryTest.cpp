@@ -1,0 +1,102 @@
+// The English language library as the runner loads it: "Pelmor.dll" beside
+// the program, a plain module whose string table the loader reads.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <set>
+#include <string>
+
+#include "Plent/Language/Lintow/VeskLanguage.h"
+#include "Platform/automation/Runtime.h"
+#include "Platform/modules/Library.h"
+#include "Platform/modules/ModulePath.h"
+
+using namespace Platform;
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path languageLibraryFile() { return ModulePath::executableDir() / "Pelmor.dll"; }
+
+class LanguageLibrary : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        handle_ = LoadLibraryA(languageLibraryFile().c_str());
+        ASSERT_GT(handle_, 0) << languageLibraryFile();
+    }
+    void TearDown() override { FreeLibrary(handle_); }
+
+    // The text of an ID as the message loader reads it; empty for none.
+    std::string text(unsigned id) const
+    {
+        char buffer[256];
+        std::memset(buffer, ' ', sizeof buffer);
+        const int length = LoadStringA(handle_, id, buffer, 255);
+        return length == 0 ? std::string() : std::string(buffer, static_cast<size_t>(length));
+    }
+
+    ModuleHandle handle_ = 0;
+};
+
+} // namespace
+
+TEST_F(LanguageLibrary, TextsLetterForLetter)
+{
+    EXPECT_EQ(text(1100), "Identifier:");
+    EXPECT_EQ(text(1119), "houres");
+    EXPECT_EQ(text(1133), "one event at|retry|unless ...");
+    EXPECT_EQ(text(1157), "display one event");
+    EXPECT_EQ(text(1200), "Display all events");
+    EXPECT_EQ(text(1211), "activate|activate one event");
+    EXPECT_EQ(text(1220), "open|load events from file");
+    EXPECT_EQ(text(1221), "&File");
+    EXPECT_EQ(text(1224), "Data&Records");
+    EXPECT_EQ(text(1303), "Cancel");
+    EXPECT_EQ(text(1111), "move to next day if unless is true");
+}
+
+TEST_F(LanguageLibrary, EmptyEntriesAnswerLikeMissingIds)
+{
+    for (unsigned id : {1114u, 1134u, 1135u, 1217u, 1222u, 1223u, 1099u, 1158u, 1199u, 1225u, 1304u, 0u, 65535u})
+        EXPECT_EQ(text(id), "") << id;
+}
+
+// Every ID of the three ranges has a text except the six empty entries, and
+// no text comes near the loader's limit.
+TEST_F(LanguageLibrary, RangesAreComplete)
+{
+    const std::set<unsigned> empty{1114, 1134, 1135, 1217, 1222, 1223};
+    auto check = [&](unsigned first, unsigned last) {
+        for (unsigned id = first; id <= last; ++id) {
+            const auto t = text(id);
+            EXPECT_EQ(t.empty(), empty.count(id) == 1) << id;
+            EXPECT_LE(t.size(), 34u) << id;
+        }
+    };
+    check(1100, 1157);
+    check(1200, 1224);
+    check(1300, 1303);
+}
+
+// The library is also a self-registering server whose only class answers 0.
+TEST(LanguageLibraryServer, DummyAnswersZero)
+{
+    const fs::path registry = fs::temp_directory_path() / ("pelmor-lintow-registry-" + std::to_string(getpid()));
+    setenv("PELMOR_AUTOMATION_REGISTRY", registry.c_str(), 1);
+    ASSERT_EQ(RegisterServerModule(languageLibraryFile()), S_OK);
+    {
+        ComPtr<Lintow::_VeskLanguage> language;
+        ASSERT_EQ(CoCreateInstance(Lintow::CLSID_VeskLanguage, nullptr, Lintow::IID__VeskLanguage, language.putVoid()),
+                  S_OK);
+        int16_t result = -1;
+        EXPECT_EQ(language->dummy(&result), S_OK);
+        EXPECT_EQ(result, 0);
+        EXPECT_EQ(CallByName(CreateObject("Lintow.VeskLanguage").get(), "dummy", DISPATCH_METHOD).toInteger(), 0);
+    }
+    EXPECT_EQ(RegisterServerModule(languageLibraryFile(), true), S_OK);
+    fs::remove_all(registry);
+}
