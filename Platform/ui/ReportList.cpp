@@ -1,0 +1,55 @@
+#include "ReportList.h"
+
+#include "Twips.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+
+namespace Platform {
+
+namespace {
+constexpr int DefaultColumnWidthTwips = 1440;
+}
+
+ReportList::ReportList(QWidget* parent)
+    : QTreeView(parent)
+    , model_(new ReportListModel(this))
+{
+    setModel(model_);
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setAllColumnsShowFocus(true);
+    setSelectionBehavior(SelectRows);
+    setEditTriggers(NoEditTriggers);
+    header()->setDefaultSectionSize(Twips::toPixels(DefaultColumnWidthTwips));
+    header()->setStretchLastSection(false);
+    header()->setSectionsMovable(false);
+}
+
+void ReportList::addColumn(const QString& header)
+{
+    model_->addColumn(header);
+}
+
+int ReportList::hitTest(const QPoint& pos) const
+{
+    // A row reaches across the whole width, also past its last column.
+    const int edge = isRightToLeft() ? viewport()->width() - 1 : 0;
+    const QModelIndex index = indexAt({edge, pos.y()});
+    return index.isValid() ? index.row() : -1;
+}
+
+void ReportList::mousePressEvent(QMouseEvent* event)
+{
+    QTreeView::mousePressEvent(event);
+    emit mousePressed(event->button(), event->modifiers(), event->position().toPoint());
+}
+
+void ReportList::mouseReleaseEvent(QMouseEvent* event)
+{
+    QTreeView::mouseReleaseEvent(event);
+    emit mouseReleased(event->button(), event->modifiers(), event->position().toPoint());
+}
+
+} // namespace Platform

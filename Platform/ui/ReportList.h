@@ -1,0 +1,51 @@
+#pragma once
+#include <QTreeView>
+
+#include "ReportListModel.h"
+
+namespace Platform {
+
+// A list of rows in columns under text headers: each row has a main text in
+// the first column and sub-items in the others. Columns keep their default
+// width and are not sorted; the rows stay in the order they were given.
+//
+// Positions (the mouse notifications, hitTest) are in the coordinates of
+// viewport(), the area below the headers; viewport()->mapToGlobal turns
+// them into screen positions, for a context menu for example.
+class ReportList : public QTreeView {
+    Q_OBJECT
+public:
+    explicit ReportList(QWidget* parent = nullptr);
+
+    void addColumn(const QString& header);
+    int columnCount() const { return model_->columnCount(); }
+    QString headerText(int column) const { return model_->headerText(column); }
+
+    // Rebuilds the list: every row is replaced at once.
+    void setRows(QList<QStringList> rows) { model_->setRows(std::move(rows)); }
+    // Cells of a row: the main text, then the sub-items.
+    void addRow(QStringList cells) { model_->addRow(std::move(cells)); }
+    void clear() { model_->setRows({}); }
+
+    int rowCount() const { return model_->rowCount(); }
+    QString text(int row) const { return model_->cellText(row, 0); }
+    // Sub-items count from 1, the main text being column 0.
+    QString subItem(int row, int index) const { return model_->cellText(row, index); }
+
+    // The row at a position, or -1 when there is none (below the last row,
+    // for example).
+    int hitTest(const QPoint& pos) const;
+
+signals:
+    void mousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& pos);
+    void mouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& pos);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    ReportListModel* model_;
+};
+
+} // namespace Platform

@@ -1,0 +1,35 @@
+#pragma once
+#include <QAbstractTableModel>
+#include <QList>
+#include <QStringList>
+
+namespace Platform {
+
+// The rows of a ReportList: per row its cells, the main text first and then
+// the sub-items in column order. A row may hold fewer cells than there are
+// columns; the missing ones read empty.
+class ReportListModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void addColumn(const QString& header);
+    QString headerText(int column) const;
+
+    // Replaces every row in one reset, so that the views ask only for the
+    // rows they show.
+    void setRows(QList<QStringList> rows);
+    void addRow(QStringList cells);
+    QString cellText(int row, int column) const;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    QStringList headers_;
+    QList<QStringList> rows_;
+};
+
+} // namespace Platform
