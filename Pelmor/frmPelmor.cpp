@@ -1,0 +1,88 @@
+#include "frmPelmor.h"
+
+#include "RunnerReport.h"
+#include "Platform/automation/ErrorInfo.h"
+#include "Platform/automation/Runtime.h"
+#include "Platform/modules/ModulePath.h"
+#include "Platform/process/ProcessStarter.h"
+
+using Platform::Check;
+
+namespace {
+constexpr int PollInterval = 5000;
+constexpr int16_t BaseOffset = 1000;
+} // namespace
+
+frmPelmor::frmPelmor()
+{
+    Timer1.setObjectName("Timer1");
+    connect(&Timer1, &QTimer::timeout, this, &frmPelmor::Timer1_Timer);
+    Check(Platform::CoCreateInstance(Kalvor::CLSID_CPlentRoot, nullptr, Kalvor::IID__CPlentRoot, root_.putVoid()),
+          "Pelmor.frmPelmor");
+}
+
+frmPelmor::~frmPelmor() { Form_Unload(0); }
+
+Platform::ComPtr<Kalvor::_CPlentEngine> frmPelmor::engine() const
+{
+    Platform::ComPtr<Kalvor::_CPlentEngine> e;
+    Check(root_->get_CPlentEngine(e.put()), "Pelmor.frmPelmor");
+    return e;
+}
+
+void frmPelmor::Init(Platform::ModuleHandle hMsg)
+{
+    const std::string prefix = Platform::ModulePath::executableDir().string() + "/";
+    hMsg_ = hMsg;
+    Check(engine()->Init(hMsg, BaseOffset), "Init");
+    Check(engine()->LoadObjects(prefix + "Pelmor.dat"), "LoadObjects");
+    Check(engine()->put_UnlessTable(prefix + "Pelmor.tab"), "UnlessTable");
+    Check(engine()->ShowEvents(0, Platform::VARIANT_TRUE, "", ""), "ShowEvents");
+    Timer1.setInterval(PollInterval);
+    Timer1.start();
+}
+
+void frmPelmor::Timer1_Timer()
+{
+    try {
+        Platform::ComPtr<Platform::IDispatch> window;
+        Check(engine()->get_objShowEvents(window.put()), "objShowEvents");
+        if (!window) {
+            Form_Unload(0);
+            return;
+        }
+        startDueEvents();
+    } catch (const Platform::AutomationError& error) {
+        fail(error);
+    }
+}
+
+// Takes every event the engine hands out in this poll and starts its
+// command line; one that cannot be started is skipped.
+void frmPelmor::startDueEvents()
+{
+    for (;;) {
+        std::string description, parameter, identifier;
+        Platform::VARIANT_BOOL alarm = Platform::VARIANT_FALSE;
+        Check(engine()->ActivEvent(&description, &parameter, &alarm, &identifier), "ActivEvent");
+        if (identifier.empty()) return;
+        Platform::ProcessStarter::start(parameter);
+    }
+}
+
+void frmPelmor::fail(const Platform::AutomationError& error)
+{
+    RunnerReport::show(error);
+    Form_Unload(1);
+}
+
+void frmPelmor::Form_Unload(int status)
+{
+    if (unloaded_) return;
+    unloaded_ = true;
+    Timer1.stop();
+    if (hMsg_ > 0) Platform::FreeLibrary(hMsg_);
+    hMsg_ = 0;
+    root_.reset();
+    emit unloaded(status);
+}

@@ -1,0 +1,40 @@
+#pragma once
+#include <QObject>
+#include <QTimer>
+
+#include <string>
+
+#include "Plent/engine/KalvorInterfaces.h"
+#include "Platform/automation/AutomationError.h"
+#include "Platform/automation/ComPtr.h"
+#include "Platform/modules/Library.h"
+
+// The runner's hidden form: it owns the engine library's root object and
+// the message library's handle, and polls the engine every five seconds
+// until the list window has been closed.
+class frmPelmor : public QObject {
+    Q_OBJECT
+public:
+    // Form_Load: creates the root object by its class identifier.
+    frmPelmor();
+    ~frmPelmor() override;
+
+    void Init(Platform::ModuleHandle hMsg);
+
+signals:
+    // The form has unloaded; the program ends with this status.
+    void unloaded(int status);
+
+private:
+    void Timer1_Timer();
+    void Form_Unload(int status);
+    // The engine, fetched anew through the root for every call.
+    Platform::ComPtr<Kalvor::_CPlentEngine> engine() const;
+    void startDueEvents();
+    void fail(const Platform::AutomationError& error);
+
+    Platform::ComPtr<Kalvor::_CPlentRoot> root_;
+    Platform::ModuleHandle hMsg_ = 0;
+    QTimer Timer1;
+    bool unloaded_ = false;
+};

@@ -1,0 +1,34 @@
+// The runner's start procedure: loads the message library from the runner's
+// own directory, loads the hidden form (which creates the engine) and hands
+// it the library. The loaded form keeps the program alive until it unloads.
+#include <QApplication>
+
+#include <memory>
+
+#include "RunnerReport.h"
+#include "frmPelmor.h"
+#include "Platform/modules/Library.h"
+#include "Platform/modules/ModulePath.h"
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    // The runner ends at the poll after the list window has closed, not
+    // when its last window closes.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    const std::string library = (Platform::ModulePath::executableDir() / "Pelmor.dll").string();
+    const Platform::ModuleHandle hMsg = Platform::LoadLibraryA(library.c_str());
+    std::unique_ptr<frmPelmor> form;
+    try {
+        form = std::make_unique<frmPelmor>();
+        QObject::connect(form.get(), &frmPelmor::unloaded, &app, [](int status) { QCoreApplication::exit(status); });
+        form->Init(hMsg);
+    } catch (const Platform::AutomationError& error) {
+        RunnerReport::show(error);
+        form.reset();
+        if (hMsg > 0) Platform::FreeLibrary(hMsg);
+        return 1;
+    }
+    return app.exec();
+}
