@@ -1,5 +1,8 @@
 #include "CPlentEngine.h"
 
+#include "FixedDateTable.h"
+#include "UnlessCheck.h"
+
 #include "Platform/automation/AutomationError.h"
 #include "Platform/automation/RuntimeError.h"
 
@@ -66,6 +69,18 @@ colFixUnless& CPlentEngine::FixUnlesses()
 {
     if (!fixUnlesses_) fixUnlesses_ = std::make_shared<colFixUnless>();
     return *fixUnlesses_;
+}
+
+bool CPlentEngine::CheckUnless(const CPlent& event)
+{
+    return UnlessCheck(*this).holds(event, Platform::DateTime::fromDate(event.NextStart()));
+}
+
+int16_t CPlentEngine::LastDayOfMonth(Date date) { return UnlessCheck::LastDayOfMonth(date); }
+
+bool CPlentEngine::UnlessFromTable(const std::string& sFile, Date date)
+{
+    return FixedDateTable(*this).contains(sFile, date);
 }
 
 std::shared_ptr<CPlent> CPlentEngine::NewPlent() { return std::make_shared<CPlent>(); }

@@ -58,6 +58,12 @@ public:
     Date TableFileTime() const { return tableFileTime_; }
     void setTableFileTime(Date v) { tableFileTime_ = v; }
 
+    // Unless rule and fixed-date table.
+    // Whether the event's unless rule holds at its NextStart.
+    bool CheckUnless(const CPlent& event);
+    static int16_t LastDayOfMonth(Date date);
+    bool UnlessFromTable(const std::string& sFile, Date date);
+
     static std::shared_ptr<CPlent> NewPlent();
     static std::shared_ptr<CMonth> NewMonth();
     static std::shared_ptr<CDay> NewDay();
