@@ -1,5 +1,6 @@
 #include "CPlentEngine.h"
 
+#include "Plent/msg/CMsg.h"
 #include "Platform/automation/AutomationError.h"
 #include "Platform/automation/RuntimeError.h"
 
@@ -15,20 +16,24 @@ namespace {
 
 } // namespace
 
-CPlentEngine::CPlentEngine() = default;
+CPlentEngine::CPlentEngine() : msg_(std::make_unique<CMsg>()) {}
 
-// The event collection goes first, then the fixed-date table.
+// The event collection goes first, then the fixed-date table, then the
+// message loader.
 CPlentEngine::~CPlentEngine()
 {
     plents_.reset();
     fixUnlesses_.reset();
+    msg_.reset();
 }
 
 void CPlentEngine::Init(int32_t hMsg, int16_t iOffSet)
 {
     hMsg_ = hMsg;
-    offSet_ = iOffSet;
+    msg_->setOffSet(iOffSet);
 }
+
+int16_t CPlentEngine::OffSet() const { return msg_->OffSet(); }
 
 std::string CPlentEngine::ActivEvent(std::string&, std::string&, bool&) { notYet("ActivEvent"); }
 

@@ -11,6 +11,8 @@
 
 namespace Plent {
 
+class CMsg;
+
 // The scheduling engine: its events, its fixed-date table, its state for one
 // run, and the operations the runner and the windows call. Failures are
 // thrown as Platform::AutomationError; the automation object around it
@@ -47,7 +49,7 @@ public:
     void setObjShowEvents(Platform::ComPtr<IListWindow> window) { showEvents_ = std::move(window); }
 
     int32_t hMsg() const { return hMsg_; }
-    int16_t OffSet() const { return offSet_; }
+    int16_t OffSet() const;
 
     bool StartupScanDone() const { return startupScanDone_; }
     void setStartupScanDone(bool v) { startupScanDone_ = v; }
@@ -70,7 +72,8 @@ private:
     std::string unlessTable_;
     std::shared_ptr<colFixUnless> fixUnlesses_;
     int32_t hMsg_ = 0;
-    int16_t offSet_ = 0;
+    // Holds the engine's OffSet.
+    std::unique_ptr<CMsg> msg_;
     bool startupScanDone_ = false;
     bool startupResetDone_ = false;
     bool tableLoaded_ = false;
