@@ -1,6 +1,7 @@
 #include "CPlentEngine.h"
 
 #include "FixedDateTable.h"
+#include "NextStartRule.h"
 #include "UnlessCheck.h"
 
 #include "Platform/automation/AutomationError.h"
@@ -70,6 +71,8 @@ colFixUnless& CPlentEngine::FixUnlesses()
     if (!fixUnlesses_) fixUnlesses_ = std::make_shared<colFixUnless>();
     return *fixUnlesses_;
 }
+
+void CPlentEngine::CalcNextStart(CPlent& event) { NextStartRule(*this).advance(event); }
 
 bool CPlentEngine::CheckUnless(const CPlent& event)
 {

@@ -58,7 +58,8 @@ public:
     Date TableFileTime() const { return tableFileTime_; }
     void setTableFileTime(Date v) { tableFileTime_ = v; }
 
-    // Unless rule and fixed-date table.
+    // Next start, unless rule and fixed-date table.
+    void CalcNextStart(CPlent& event);
     // Whether the event's unless rule holds at its NextStart.
     bool CheckUnless(const CPlent& event);
     static int16_t LastDayOfMonth(Date date);
