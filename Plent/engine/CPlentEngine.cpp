@@ -1,5 +1,6 @@
 #include "CPlentEngine.h"
 
+#include "EventActivation.h"
 #include "FixedDateTable.h"
 #include "NextStartRule.h"
 #include "UnlessCheck.h"
@@ -34,7 +35,10 @@ void CPlentEngine::Init(int32_t hMsg, int16_t iOffSet)
     offSet_ = iOffSet;
 }
 
-std::string CPlentEngine::ActivEvent(std::string&, std::string&, bool&) { notYet("ActivEvent"); }
+std::string CPlentEngine::ActivEvent(std::string& srDescription, std::string& srParameter, bool& brAlarm)
+{
+    return EventActivation(*this).ActivEvent(srDescription, srParameter, brAlarm);
+}
 
 void CPlentEngine::Update(const std::string&) { notYet("Update"); }
 
@@ -71,6 +75,12 @@ colFixUnless& CPlentEngine::FixUnlesses()
     if (!fixUnlesses_) fixUnlesses_ = std::make_shared<colFixUnless>();
     return *fixUnlesses_;
 }
+
+std::shared_ptr<CPlent> CPlentEngine::StartupEvent() { return EventActivation(*this).StartupEvent(); }
+
+void CPlentEngine::ResetStartupEvents() { EventActivation(*this).ResetStartupEvents(); }
+
+std::shared_ptr<CPlent> CPlentEngine::DueEvent(bool& alarm) { return EventActivation(*this).DueEvent(alarm); }
 
 void CPlentEngine::CalcNextStart(CPlent& event) { NextStartRule(*this).advance(event); }
 
