@@ -1,5 +1,6 @@
 #include "ActiveBarBand.h"
 
+#include <QAction>
 #include <QCursor>
 #include <QMainWindow>
 #include <QMenu>
@@ -12,12 +13,21 @@ namespace Platform {
 
 namespace {
 
+// Band names are internal: a toolbar is kept out of the window's own menu
+// of toolbars, which would show its name.
+QToolBar* makeToolBar(const QString& name, QMainWindow* window)
+{
+    QToolBar* toolBar = window->addToolBar(name);
+    toolBar->toggleViewAction()->setVisible(false);
+    return toolBar;
+}
+
 QWidget* makeBandWidget(const QString& name, ActiveBarBand::BandType type, QMainWindow* window)
 {
     switch (type) {
     case ActiveBarBand::BandType::MenuBar: return window->menuBar();
     case ActiveBarBand::BandType::Menu: return new QMenu(name, window);
-    case ActiveBarBand::BandType::Toolbar: return window->addToolBar(name);
+    case ActiveBarBand::BandType::Toolbar: return makeToolBar(name, window);
     }
     return nullptr;
 }

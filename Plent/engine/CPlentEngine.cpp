@@ -1,8 +1,10 @@
 #include "CPlentEngine.h"
 
+#include "EventActivation.h"
 #include "FixedDateTable.h"
+#include "NextStartRule.h"
 #include "UnlessCheck.h"
-
+#include "Plent/model/EventFile.h"
 #include "Plent/msg/CMsg.h"
 #include "Platform/automation/AutomationError.h"
 #include "Platform/automation/RuntimeError.h"
@@ -38,7 +40,10 @@ void CPlentEngine::Init(int32_t hMsg, int16_t iOffSet)
 
 int16_t CPlentEngine::OffSet() const { return msg_->OffSet(); }
 
-std::string CPlentEngine::ActivEvent(std::string&, std::string&, bool&) { notYet("ActivEvent"); }
+std::string CPlentEngine::ActivEvent(std::string& srDescription, std::string& srParameter, bool& brAlarm)
+{
+    return EventActivation(*this).ActivEvent(srDescription, srParameter, brAlarm);
+}
 
 void CPlentEngine::Update(const std::string&) { notYet("Update"); }
 
@@ -58,9 +63,9 @@ void CPlentEngine::RemoveAll()
     while (Plents().Count() > 0) Plents().Remove(Plents().Item(1)->Identifier());
 }
 
-void CPlentEngine::SaveObjects(const std::string&) { notYet("SaveObjects"); }
+void CPlentEngine::SaveObjects(const std::string& sFile) { EventFile::Save(Plents(), sFile); }
 
-void CPlentEngine::LoadObjects(const std::string&) { notYet("LoadObjects"); }
+void CPlentEngine::LoadObjects(const std::string& sFile) { EventFile::Load(Plents(), sFile); }
 
 bool CPlentEngine::ExistEvent(const std::string& sIdentifier) { return Plents().Item(sIdentifier) != nullptr; }
 
@@ -75,6 +80,14 @@ colFixUnless& CPlentEngine::FixUnlesses()
     if (!fixUnlesses_) fixUnlesses_ = std::make_shared<colFixUnless>();
     return *fixUnlesses_;
 }
+
+std::shared_ptr<CPlent> CPlentEngine::StartupEvent() { return EventActivation(*this).StartupEvent(); }
+
+void CPlentEngine::ResetStartupEvents() { EventActivation(*this).ResetStartupEvents(); }
+
+std::shared_ptr<CPlent> CPlentEngine::DueEvent(bool& alarm) { return EventActivation(*this).DueEvent(alarm); }
+
+void CPlentEngine::CalcNextStart(CPlent& event) { NextStartRule(*this).advance(event); }
 
 bool CPlentEngine::CheckUnless(const CPlent& event)
 {

@@ -11,6 +11,8 @@
 #include <QTest>
 #include <QToolBar>
 
+#include <memory>
+
 #include "Platform/ui/ActiveBar.h"
 #include "support/QtAppEnvironment.h"
 
@@ -104,6 +106,13 @@ TEST_F(ActiveBarTest, BandsAndToolsKeepTheirOrder)
     EXPECT_EQ(tools, QStringList({"Edit", "Show", "Add", "Del", "Stop", "Go"}));
     EXPECT_EQ(window.bar->Band("Nirgends"), nullptr);
     EXPECT_EQ(window.bar->Tool("mnuFile"), nullptr) << "menu titles are not in the global list";
+}
+
+TEST_F(ActiveBarTest, BandNamesStayInternal)
+{
+    std::unique_ptr<QMenu> windowMenu(window.createPopupMenu());
+    if (!windowMenu) return;
+    for (auto* action : windowMenu->actions()) EXPECT_FALSE(action->isVisible()) << action->text().toStdString();
 }
 
 TEST_F(ActiveBarTest, CopiesStartWithTheTextsOfTheGlobalToolAndKeepTheirOwn)

@@ -142,3 +142,29 @@ TEST_F(FixedDateTableTest, OnlyRulesWithFromTableReachTheTableAndOnlyWhenNothing
     EXPECT_THROW(engine.CheckUnless(*e), Platform::AutomationError);
     EXPECT_EQ(boxes.texts.size(), 1u);
 }
+
+TEST_F(FixedDateTableTest, AMissingTableStopsTheNextStartComputation)
+{
+    MessageBoxRecorder boxes;
+    engine.setUnlessTable(path);
+    auto e = addEvent(engine, "e", RetryMode::Days, 1, at(2026, 12, 1, 8));
+    e->Unless().setFromTable(true);
+    try {
+        engine.CalcNextStart(*e);
+        FAIL() << "no error";
+    } catch (const Platform::AutomationError& error) {
+        EXPECT_EQ(error.number(), Platform::Err::FileNotFound);
+        EXPECT_EQ(error.source(), "CPlentEngine::UnlessFromTable");
+    }
+    EXPECT_EQ(boxes.texts.size(), 1u);
+}
+
+TEST_F(FixedDateTableTest, ExcludesListedDaysFromTheGrid)
+{
+    writeTable("02.12.2026 listed\r\n");
+    engine.setUnlessTable(path);
+    auto e = addEvent(engine, "e", RetryMode::Days, 1, at(2026, 12, 1, 8));
+    e->Unless().setFromTable(true);
+    engine.CalcNextStart(*e);
+    EXPECT_EQ(whenOf(e->NextStart()), at(2026, 12, 3, 8));
+}
