@@ -179,7 +179,11 @@ void frmPlent::centreOverOwner()
     if (owner == this) owner = nullptr;
     QRect area = owner ? owner->frameGeometry() : QRect();
     if (!owner && screen()) area = screen()->availableGeometry();
-    if (area.isValid()) move(area.center() - rect().center());
+    if (area.isValid()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(area.center());
+        move(frame.topLeft());
+    }
     if (owner && owner->windowHandle()) {
         winId();
         windowHandle()->setTransientParent(owner->windowHandle());
