@@ -238,6 +238,11 @@ void frmPlent::setDelayOptionsEnabled(bool enabled)
     for (QRadioButton* option : ui_.optDelay) option->setEnabled(enabled);
 }
 
+void frmPlent::setModesEnabled(int first, int last, bool enabled)
+{
+    for (int i = first; i <= last; ++i) ui_.optRetryMode[static_cast<size_t>(i)]->setEnabled(enabled);
+}
+
 void frmPlent::setStartBoxesEnabled(bool enabled)
 {
     ui_.txtFirstStartDate->setEnabled(enabled);
@@ -247,15 +252,13 @@ void frmPlent::setStartBoxesEnabled(bool enabled)
 // Deleting after the first start contradicts a repetition.
 void frmPlent::chkDelete_Click()
 {
-    const bool free = !ui_.chkDelete->isChecked();
-    for (int i = RetryMode::Minutes; i <= RetryMode::Years; ++i) ui_.optRetryMode[static_cast<size_t>(i)]->setEnabled(free);
+    setModesEnabled(RetryMode::Minutes, RetryMode::Years, !ui_.chkDelete->isChecked());
 }
 
 // Moving to the next day needs a repetition to move within.
 void frmPlent::chkMove_Click()
 {
-    const bool free = !ui_.chkMove->isChecked();
-    for (int i = RetryMode::OncePerRun; i <= RetryMode::Once; ++i) ui_.optRetryMode[static_cast<size_t>(i)]->setEnabled(free);
+    setModesEnabled(RetryMode::OncePerRun, RetryMode::Once, !ui_.chkMove->isChecked());
 }
 
 void frmPlent::txtDelay_Change() { setDelayOptionsEnabled(isNonZeroInteger(ui_.txtDelay->text())); }
