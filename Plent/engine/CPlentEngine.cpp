@@ -1,5 +1,6 @@
 #include "CPlentEngine.h"
 
+#include "Plent/model/EventFile.h"
 #include "Platform/automation/AutomationError.h"
 #include "Platform/automation/RuntimeError.h"
 
@@ -50,9 +51,9 @@ void CPlentEngine::RemoveAll()
     while (Plents().Count() > 0) Plents().Remove(Plents().Item(1)->Identifier());
 }
 
-void CPlentEngine::SaveObjects(const std::string&) { notYet("SaveObjects"); }
+void CPlentEngine::SaveObjects(const std::string& sFile) { EventFile::Save(Plents(), sFile); }
 
-void CPlentEngine::LoadObjects(const std::string&) { notYet("LoadObjects"); }
+void CPlentEngine::LoadObjects(const std::string& sFile) { EventFile::Load(Plents(), sFile); }
 
 bool CPlentEngine::ExistEvent(const std::string& sIdentifier) { return Plents().Item(sIdentifier) != nullptr; }
 
