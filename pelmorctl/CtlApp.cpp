@@ -27,16 +27,24 @@ int CtlApp::run(const std::vector<std::string>& words, Console& io)
     }
     const std::string& first = words.front();
     if (first == "--help" || first == "-h" || first == "help") {
-        const Command* command = words.size() > 1 ? find(words[1]) : nullptr;
-        io.out << (command ? "usage: pelmorctl " + command->synopsis() + "\n\n" + command->help() : programHelp());
+        if (words.size() == 1) {
+            io.out << programHelp();
+            return ExitStatus::Ok;
+        }
+        const Command* command = find(words[1]);
+        if (!command) return unknownCommand(words[1], io);
+        io.out << commandHelp(*command);
         return ExitStatus::Ok;
     }
     Command* command = find(first);
-    if (!command) {
-        io.err << "pelmorctl: unknown command '" << first << "'\nTry 'pelmorctl --help'.\n";
-        return ExitStatus::BadInput;
-    }
+    if (!command) return unknownCommand(first, io);
     return runCommand(*command, {words.begin() + 1, words.end()}, io);
+}
+
+int CtlApp::unknownCommand(const std::string& name, Console& io)
+{
+    io.err << "pelmorctl: unknown command '" << name << "'\nTry 'pelmorctl --help'.\n";
+    return ExitStatus::BadInput;
 }
 
 int CtlApp::runCommand(Command& command, const std::vector<std::string>& words, Console& io)
@@ -51,14 +59,14 @@ int CtlApp::runCommand(Command& command, const std::vector<std::string>& words, 
         return e.exitStatus();
     }
     if (args->helpWanted()) {
-        io.out << "usage: pelmorctl " << command.synopsis() << "\n\n" << command.help();
+        io.out << commandHelp(command);
         return ExitStatus::Ok;
     }
 
     const MessagesToStream messages(io.err);
     try {
         command.run(*args, io);
-        io.out.flush();
+        if (!io.out.flush()) throw CtlError::failure("cannot write the output");
         return ExitStatus::Ok;
     } catch (const CtlError& e) {
         io.err << "pelmorctl " << command.name() << ": " << e.what() << '\n';
@@ -79,6 +87,11 @@ Command* CtlApp::find(const std::string& name) const
         if (command->name() == name) return command.get();
     }
     return nullptr;
+}
+
+std::string CtlApp::commandHelp(const Command& command)
+{
+    return "usage: pelmorctl " + command.synopsis() + "\n\n" + command.help();
 }
 
 std::string CtlApp::programHelp() const

@@ -20,8 +20,10 @@ public:
     int run(const std::vector<std::string>& words, Console& io);
 
     std::string programHelp() const;
+    static std::string commandHelp(const Command& command);
 
 private:
+    static int unknownCommand(const std::string& name, Console& io);
     Command* find(const std::string& name) const;
     int runCommand(Command& command, const std::vector<std::string>& words, Console& io);
 

@@ -43,6 +43,7 @@ TEST(CtlApp, RefusesUnknownCommandsAndBadUsageWithStatusTwo)
     const CtlRun unknown = ctl({"lsit", "e.dat"});
     EXPECT_EQ(unknown.status, 2);
     EXPECT_EQ(unknown.err, "pelmorctl: unknown command 'lsit'\nTry 'pelmorctl --help'.\n");
+    EXPECT_EQ(ctl({"help", "lsit"}).err, unknown.err);
 
     const CtlRun missing = ctl({"import", "e.json"});
     EXPECT_EQ(missing.status, 2);
