@@ -53,7 +53,7 @@ void BinaryFile::abandon() noexcept
     dirty_ = false;
 }
 
-size_t BinaryFile::read(void* data, size_t size)
+size_t BinaryFile::readThroughBuffer(void* data, size_t size)
 {
     auto* out = static_cast<char*>(data);
     size_t done = 0;

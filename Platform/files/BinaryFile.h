@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
 
@@ -22,7 +23,13 @@ public:
     ~BinaryFile() { abandon(); }
 
     // Reads up to size bytes; fewer only at the end of the file.
-    size_t read(void* data, size_t size);
+    size_t read(void* data, size_t size)
+    {
+        if (size > length_ - cursor_) return readThroughBuffer(data, size);
+        std::memcpy(data, buffer_.get() + cursor_, size);
+        cursor_ += size;
+        return size;
+    }
     void write(const void* data, size_t size);
     int64_t position() const { return bufferStart_ + static_cast<int64_t>(cursor_); }
     void seek(int64_t position);
@@ -34,6 +41,7 @@ public:
     void abandon() noexcept;
 
 private:
+    size_t readThroughBuffer(void* data, size_t size);
     void flush();
     void fill();
 

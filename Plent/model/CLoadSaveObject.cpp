@@ -136,10 +136,10 @@ bool CLoadSaveObject::ReadSTRING(std::string& value)
         int16_t length = 0;
         if (!ReadINTEGER(length)) return false;
         if (length < 0) Platform::Raise(Platform::Err::InvalidArgument, "CLSO::ReadSTRING");
-        std::string bytes(static_cast<size_t>(length), '\0');
-        bytes.resize(current().read(bytes.data(), bytes.size()));
-        value = Platform::Cp1252::toUtf8(bytes);
-        return bytes.size() == static_cast<size_t>(length);
+        stored_.resize(static_cast<size_t>(length));
+        stored_.resize(current().read(stored_.data(), stored_.size()));
+        value = Platform::Cp1252::toUtf8(stored_);
+        return stored_.size() == static_cast<size_t>(length);
     });
 }
 

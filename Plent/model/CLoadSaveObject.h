@@ -75,6 +75,7 @@ private:
     std::unique_ptr<Platform::ReplacementFile> writer_;
     Platform::BinaryFile* file_ = nullptr;
     int64_t savedPosition_ = 0;
+    std::string stored_; // the bytes of the string being read
 };
 
 } // namespace Plent
