@@ -8,7 +8,9 @@
 #include "ImportCommand.h"
 #include "ListCommand.h"
 #include "MessagesToStream.h"
+#include "NextCommand.h"
 #include "Platform/automation/AutomationError.h"
+#include "SimulateCommand.h"
 
 namespace Ctl {
 
@@ -17,6 +19,8 @@ CtlApp::CtlApp()
     commands_.push_back(std::make_unique<ListCommand>());
     commands_.push_back(std::make_unique<ExportCommand>());
     commands_.push_back(std::make_unique<ImportCommand>());
+    commands_.push_back(std::make_unique<NextCommand>());
+    commands_.push_back(std::make_unique<SimulateCommand>());
 }
 
 int CtlApp::run(const std::vector<std::string>& words, Console& io)
@@ -74,6 +78,8 @@ int CtlApp::runCommand(Command& command, const std::vector<std::string>& words, 
     } catch (const Platform::AutomationError& e) {
         io.err << "pelmorctl " << command.name() << ": " << CtlError::engineFailure("the engine failed", e).what()
                << '\n';
+        if (e.source() == "CPlentEngine::UnlessFromTable" && !args->has("table"))
+            io.err << "The unless rule of an event reads the table of exception dates: give it with --table PATH.\n";
         return ExitStatus::Failure;
     } catch (const std::exception& e) {
         io.err << "pelmorctl " << command.name() << ": " << e.what() << '\n';

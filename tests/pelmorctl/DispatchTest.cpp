@@ -13,7 +13,7 @@ TEST(CtlApp, ExplainsItselfOnRequestAndOnStandardErrorWhenCalledBare)
     const CtlRun help = ctl({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.err, "");
-    for (const char* command : {"list", "export", "import"})
+    for (const char* command : {"list", "export", "import", "next", "simulate"})
         EXPECT_TRUE(contains(help.out, std::string("\n  ") + command + " ")) << command;
     EXPECT_EQ(ctl({"help"}).out, help.out);
 
@@ -25,7 +25,7 @@ TEST(CtlApp, ExplainsItselfOnRequestAndOnStandardErrorWhenCalledBare)
 
 TEST(CtlApp, GivesEachCommandsHelpWhereverHelpIsAsked)
 {
-    for (const char* command : {"list", "export", "import"}) {
+    for (const char* command : {"list", "export", "import", "next", "simulate"}) {
         const CtlRun help = ctl({command, "--help"});
         EXPECT_EQ(help.status, 0) << command;
         EXPECT_TRUE(help.out.starts_with(std::string("usage: pelmorctl ") + command)) << help.out;
