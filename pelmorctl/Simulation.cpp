@@ -1,6 +1,7 @@
 #include "Simulation.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "CtlError.h"
 #include "DateText.h"
@@ -10,6 +11,17 @@
 namespace Ctl {
 
 using Platform::DateTime;
+
+namespace {
+
+constexpr double MinutesPerDay = 24 * 60;
+
+// A stored date as days since 1899-12-30 that order like time. Before that
+// day a stored date counts the day backwards but the time of day forwards
+// (-1.25 is 1899-12-29 06:00, -1.75 is 18:00).
+double daysOf(Platform::Date d) { return d >= 0 ? d : 2 * std::trunc(d) - d; }
+
+} // namespace
 
 void Simulation::run(const HandOut& handOut)
 {
@@ -44,17 +56,24 @@ void Simulation::poll(DateTime at, const HandOut& handOut)
 
 std::optional<DateTime> Simulation::earliestChange(const Plent::colPlents& events, DateTime poll)
 {
-    std::optional<DateTime> earliest;
+    // Compared as days, which costs far less than a conversion per event and poll.
+    const double passed = static_cast<double>(poll.seconds() - 1) / DateTime::SecondsPerDay;
+    struct Moment {
+        double days;
+        const Plent::CPlent* event;
+        bool delayEnd;
+    };
+    std::optional<Moment> earliest;
     for (const auto& e : events) {
         if (e->Finished() || e->Status() == Plent::Status::Stopped) continue;
-        const DateTime start = DateTime::fromDate(e->NextStart());
-        for (const DateTime moment : {start, start.addMinutes(e->Delay())}) {
-            if (moment.addSeconds(1) <= poll) continue;
-            const DateTime early = moment.addSeconds(-1);
-            if (!earliest || early < *earliest) earliest = early;
+        const double start = daysOf(e->NextStart());
+        for (const Moment m : {Moment{start, e.get(), false}, Moment{start + e->Delay() / MinutesPerDay, e.get(), true}}) {
+            if (m.days > passed && (!earliest || m.days < earliest->days)) earliest = m;
         }
     }
-    return earliest;
+    if (!earliest) return std::nullopt;
+    const DateTime start = DateTime::fromDate(earliest->event->NextStart());
+    return (earliest->delayEnd ? start.addMinutes(earliest->event->Delay()) : start).addSeconds(-1);
 }
 
 } // namespace Ctl

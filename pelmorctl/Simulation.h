@@ -36,8 +36,8 @@ public:
     // something to do, or nothing. Once the first poll has passed, only two
     // moments change what the engine does with an event that is neither
     // finished nor stopped: its next start, and the end of its delay window.
-    // Both are taken a second early, since the stored dates are not whole
-    // seconds.
+    // The engine compares them rounded to the second, so they are taken a
+    // second early, and as passed only a second after they are.
     static std::optional<Platform::DateTime> earliestChange(const Plent::colPlents& events, Platform::DateTime poll);
 
 private:

@@ -173,3 +173,16 @@ TEST(Simulation, LooksAheadToTheNextStartAndTheEndOfTheDelayWindow)
     EXPECT_EQ(Ctl::Simulation::earliestChange(events, at(2026, 1, 1, 8, 5, 1)), at(2026, 1, 1, 8, 59, 59));
     EXPECT_FALSE(Ctl::Simulation::earliestChange(events, at(2026, 1, 1, 9, 0, 1)));
 }
+
+TEST(Simulation, OrdersStoredDatesBefore1899ByTheirTime)
+{
+    // -1.25 is 1899-12-29 06:00 and -1.75 is 18:00 of the same day.
+    Plent::colPlents events;
+    for (const auto& [identifier, date] : {std::pair{"morning", -1.25}, std::pair{"evening", -1.75}}) {
+        auto e = event(identifier, 4, 1, at(1899, 12, 30));
+        e->setNextStart(date);
+        events.Add(e, identifier);
+    }
+    EXPECT_EQ(Ctl::Simulation::earliestChange(events, at(1899, 12, 29, 0)), at(1899, 12, 29, 5, 59, 59));
+    EXPECT_EQ(Ctl::Simulation::earliestChange(events, at(1899, 12, 29, 12)), at(1899, 12, 29, 17, 59, 59));
+}
