@@ -1,5 +1,10 @@
 #include "CPlentEngine.h"
 
+#include "EventActivation.h"
+#include "FixedDateTable.h"
+#include "NextStartRule.h"
+#include "UnlessCheck.h"
+
 #include "Plent/msg/CMsg.h"
 #include "Platform/automation/AutomationError.h"
 #include "Platform/automation/RuntimeError.h"
@@ -35,7 +40,10 @@ void CPlentEngine::Init(int32_t hMsg, int16_t iOffSet)
 
 int16_t CPlentEngine::OffSet() const { return msg_->OffSet(); }
 
-std::string CPlentEngine::ActivEvent(std::string&, std::string&, bool&) { notYet("ActivEvent"); }
+std::string CPlentEngine::ActivEvent(std::string& srDescription, std::string& srParameter, bool& brAlarm)
+{
+    return EventActivation(*this).ActivEvent(srDescription, srParameter, brAlarm);
+}
 
 void CPlentEngine::Update(const std::string&) { notYet("Update"); }
 
@@ -71,6 +79,26 @@ colFixUnless& CPlentEngine::FixUnlesses()
 {
     if (!fixUnlesses_) fixUnlesses_ = std::make_shared<colFixUnless>();
     return *fixUnlesses_;
+}
+
+std::shared_ptr<CPlent> CPlentEngine::StartupEvent() { return EventActivation(*this).StartupEvent(); }
+
+void CPlentEngine::ResetStartupEvents() { EventActivation(*this).ResetStartupEvents(); }
+
+std::shared_ptr<CPlent> CPlentEngine::DueEvent(bool& alarm) { return EventActivation(*this).DueEvent(alarm); }
+
+void CPlentEngine::CalcNextStart(CPlent& event) { NextStartRule(*this).advance(event); }
+
+bool CPlentEngine::CheckUnless(const CPlent& event)
+{
+    return UnlessCheck(*this).holds(event, Platform::DateTime::fromDate(event.NextStart()));
+}
+
+int16_t CPlentEngine::LastDayOfMonth(Date date) { return UnlessCheck::LastDayOfMonth(date); }
+
+bool CPlentEngine::UnlessFromTable(const std::string& sFile, Date date)
+{
+    return FixedDateTable(*this).contains(sFile, date);
 }
 
 std::shared_ptr<CPlent> CPlentEngine::NewPlent() { return std::make_shared<CPlent>(); }

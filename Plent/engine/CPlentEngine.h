@@ -60,6 +60,16 @@ public:
     Date TableFileTime() const { return tableFileTime_; }
     void setTableFileTime(Date v) { tableFileTime_ = v; }
 
+    // Activation, next start, unless rule and fixed-date table.
+    std::shared_ptr<CPlent> StartupEvent();
+    void ResetStartupEvents();
+    std::shared_ptr<CPlent> DueEvent(bool& alarm);
+    void CalcNextStart(CPlent& event);
+    // Whether the event's unless rule holds at its NextStart.
+    bool CheckUnless(const CPlent& event);
+    static int16_t LastDayOfMonth(Date date);
+    bool UnlessFromTable(const std::string& sFile, Date date);
+
     static std::shared_ptr<CPlent> NewPlent();
     static std::shared_ptr<CMonth> NewMonth();
     static std::shared_ptr<CDay> NewDay();

@@ -1,0 +1,93 @@
+#include "NextStartRule.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "Platform/dates/Clock.h"
+#include "TimeWindow.h"
+
+namespace Plent {
+
+using Platform::DateTime;
+using Reason = UnlessCheck::Reason;
+
+void NextStartRule::advance(CPlent& event) const
+{
+    const int16_t mode = event.RetryMode();
+    if (mode == RetryMode::OncePerRun || mode == RetryMode::Once) return;
+    if (mode < RetryMode::OncePerRun || mode > RetryMode::Years) return event.setFinished(true);
+    if (std::nearbyint(event.RegularStart()) == 0) event.setRegularStart(event.NextStart());
+
+    const DateTime now = Platform::Clock::now();
+    const DateTime horizon = std::min(now.addYears(SearchYears), RepetitionGrid::End);
+    DateTime start = DateTime::fromDate(event.NextStart());
+    std::optional<DateTime> gridPoint;
+    if (start <= now) {
+        gridPoint = nextOnGrid(event, DateTime::fromDate(event.RegularStart()), now, horizon);
+        if (!gridPoint) return event.setFinished(true);
+        start = *gridPoint;
+    }
+    std::optional<DateTime> moved;
+    if (event.MoveToNextDay()) {
+        moved = movedToFreeDay(event, start, horizon);
+        if (!moved) return event.setFinished(true);
+    }
+    if (gridPoint) {
+        event.setRegularStart(gridPoint->toDate());
+        event.setNextStart(gridPoint->toDate());
+    }
+    if (moved && *moved != start) event.setNextStart(moved->toDate());
+}
+
+std::optional<DateTime> NextStartRule::nextOnGrid(const CPlent& event, DateTime anchor, DateTime now,
+                                                  DateTime horizon) const
+{
+    if (event.Retry() <= 0) return std::nullopt;
+    const RepetitionGrid grid(event.RetryMode(), event.Retry());
+    const auto first = grid.firstAfter(anchor, now);
+    // Grid points up to now are passed whether the rule holds on them or not.
+    if (!first || event.MoveToNextDay()) return first;
+    return firstNotExcluded(event, grid, anchor, *first, horizon);
+}
+
+std::optional<DateTime> NextStartRule::firstNotExcluded(const CPlent& event, const RepetitionGrid& grid,
+                                                        DateTime anchor, DateTime from, DateTime horizon) const
+{
+    DateTime candidate = from;
+    for (;;) {
+        const Reason reason = unless_.firstHolding(event, candidate);
+        if (reason == Reason::None) return candidate;
+        const auto next = grid.fixedStep() ? pastExclusion(event, grid, anchor, candidate, reason) : grid.next(candidate);
+        if (!next) return std::nullopt;
+        const DateTime lastPassed = grid.fixedStep() ? next->addSeconds(-grid.stepSeconds()) : candidate;
+        if (lastPassed > horizon) return std::nullopt;
+        candidate = *next;
+    }
+}
+
+// The first grid point that may lie outside the exclusion found at excluded:
+// the calendar tests and the table hold for the whole day, the time window
+// until it opens again.
+std::optional<DateTime> NextStartRule::pastExclusion(const CPlent& event, const RepetitionGrid& grid, DateTime anchor,
+                                                     DateTime excluded, Reason reason) const
+{
+    if (reason != Reason::TimeWindow) return grid.firstAtOrAfter(anchor, excluded.dateOnly().addDays(1));
+    const auto wait = TimeWindow(event.From(), event.To()).secondsUntilOpen(excluded.secondOfDay());
+    if (!wait) return std::nullopt;
+    return grid.firstAtOrAfter(anchor, excluded.addSeconds(*wait));
+}
+
+std::optional<DateTime> NextStartRule::movedToFreeDay(const CPlent& event, DateTime start, DateTime horizon) const
+{
+    DateTime day = start;
+    for (;;) {
+        const Reason reason = unless_.firstHolding(event, day);
+        if (reason == Reason::None) return day;
+        // Whole days keep the time of day, which the window shuts out.
+        if (reason == Reason::TimeWindow) return std::nullopt;
+        day = day.addDays(1);
+        if (day > horizon) return std::nullopt;
+    }
+}
+
+} // namespace Plent

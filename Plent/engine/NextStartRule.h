@@ -1,0 +1,46 @@
+#pragma once
+#include <optional>
+
+#include "Plent/model/CPlent.h"
+#include "RepetitionGrid.h"
+#include "UnlessCheck.h"
+
+namespace Plent {
+
+class CPlentEngine;
+
+// Moves an event's next start on to the next point of its repetition grid,
+// anchored at RegularStart: the first grid point after now on which the
+// unless rule does not hold, or with MoveToNextDay the first grid point after
+// now, moved on by whole days until the rule no longer holds there (leaving
+// RegularStart on the grid point).
+//
+// Missed grid points are passed over arithmetically, whole excluded days and
+// closed hours of the daily time window at once, so the cost does not grow
+// with the length of a pause. An event that has no such start finishes: a
+// Retry of 0 or less, a grid that runs past the last storable date, or a rule
+// that still holds after the search has passed SearchYears years from now
+// (a daily time window that shuts out the start's time of day together with
+// MoveToNextDay can never let it through). Its dates then stay as they were.
+class NextStartRule {
+public:
+    static constexpr int SearchYears = 400;
+
+    explicit NextStartRule(CPlentEngine& engine) : unless_(engine) {}
+
+    void advance(CPlent& event) const;
+
+private:
+    using DateTime = Platform::DateTime;
+
+    std::optional<DateTime> nextOnGrid(const CPlent& event, DateTime anchor, DateTime now, DateTime horizon) const;
+    std::optional<DateTime> firstNotExcluded(const CPlent& event, const RepetitionGrid& grid, DateTime anchor,
+                                             DateTime from, DateTime horizon) const;
+    std::optional<DateTime> pastExclusion(const CPlent& event, const RepetitionGrid& grid, DateTime anchor,
+                                          DateTime excluded, UnlessCheck::Reason reason) const;
+    std::optional<DateTime> movedToFreeDay(const CPlent& event, DateTime start, DateTime horizon) const;
+
+    UnlessCheck unless_;
+};
+
+} // namespace Plent

@@ -1,0 +1,94 @@
+// The engine's hand-out and next-start paths at the sizes the runner meets:
+// ten thousand events polled every five seconds, and events whose grid has
+// not been advanced for a long pause.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "Plent/engine/CPlentEngine.h"
+#include "Platform/dates/Clock.h"
+
+using namespace Plent;
+using Platform::DateTime;
+
+namespace {
+
+const DateTime Now = DateTime::fromCivil(2026, 12, 5, 10, 0); // a Saturday
+
+std::shared_ptr<CPlent> addDaily(CPlentEngine& engine, int i, DateTime nextStart)
+{
+    auto e = CPlentEngine::NewPlent();
+    e->setRetryMode(RetryMode::Days);
+    e->setRetry(1);
+    e->setNextStart(nextStart.toDate());
+    e->setParameter("run " + std::to_string(i));
+    return engine.Plents().Add(e, "event " + std::to_string(i));
+}
+
+void excludeWeekDay(CPlent& e, int weekDay)
+{
+    e.Unless().WeekDays().Add(CPlentEngine::NewWeekDay(), std::to_string(weekDay))->setWeekDay(static_cast<int16_t>(weekDay));
+}
+
+// (a) One poll over 10,000 events of which none is due.
+void ActivEventNoneDue(benchmark::State& state)
+{
+    Platform::FixedClock clock(Now);
+    CPlentEngine engine;
+    for (int i = 0; i < 10000; ++i) addDaily(engine, i, Now.addHours(1 + i % 100));
+    std::string description, parameter;
+    bool alarm = false;
+    engine.ActivEvent(description, parameter, alarm); // the run's start-up pass
+    for (auto _ : state) benchmark::DoNotOptimize(engine.ActivEvent(description, parameter, alarm));
+}
+BENCHMARK(ActivEventNoneDue)->Unit(benchmark::kMicrosecond);
+
+// (b) The next start of an event on a one-minute grid, not advanced for a
+// year, that must not start on weekends; now is a Saturday.
+void CalcNextStartAfterAYear(benchmark::State& state)
+{
+    Platform::FixedClock clock(Now);
+    CPlentEngine engine;
+    auto e = addDaily(engine, 0, Now);
+    e->setRetryMode(RetryMode::Minutes);
+    excludeWeekDay(*e, 7);
+    excludeWeekDay(*e, 1);
+    const Platform::Date yearAgo = Now.addYears(-1).addMinutes(7).toDate();
+    for (auto _ : state) {
+        e->setNextStart(yearAgo);
+        e->setRegularStart(yearAgo);
+        engine.CalcNextStart(*e);
+        benchmark::DoNotOptimize(e->NextStart());
+    }
+    if (DateTime::fromDate(e->NextStart()) != DateTime::fromCivil(2026, 12, 7)) state.SkipWithError("wrong next start");
+}
+BENCHMARK(CalcNextStartAfterAYear)->Unit(benchmark::kMicrosecond);
+
+// (c) One poll (ActivEvent until it gives "") that hands out 1,000 due
+// events spread among 10,000.
+void PollThousandDueAmongTenThousand(benchmark::State& state)
+{
+    Platform::FixedClock clock(Now);
+    CPlentEngine engine;
+    std::vector<std::shared_ptr<CPlent>> due;
+    for (int i = 0; i < 10000; ++i) {
+        auto e = addDaily(engine, i, Now.addHours(1));
+        if (i % 10 == 9) due.push_back(e);
+    }
+    std::string description, parameter;
+    bool alarm = false;
+    for (auto _ : state) {
+        state.PauseTiming();
+        for (const auto& e : due) {
+            e->setNextStart(Now.addMinutes(-30).toDate());
+            e->setRegularStart(0);
+        }
+        state.ResumeTiming();
+        int handedOut = 0;
+        while (!engine.ActivEvent(description, parameter, alarm).empty()) ++handedOut;
+        if (handedOut != 1000) state.SkipWithError("wrong number of hand-outs");
+    }
+}
+BENCHMARK(PollThousandDueAmongTenThousand)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,247 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "Plent/engine/CPlentEngine.h"
+#include "Platform/automation/ComObject.h"
+#include "SchedulingFixtures.h"
+
+using namespace Plent;
+using namespace SchedulingFixtures;
+
+namespace {
+
+// A list window that counts its rebuilds and notes how many events it saw.
+class FakeListWindow : public Platform::ComObject<IListWindow> {
+public:
+    explicit FakeListWindow(CPlentEngine& engine) : engine_(engine) {}
+    Platform::HRESULT GetIDOfName(const std::string&, Platform::DISPID*) override { return Platform::E_NOTIMPL; }
+    Platform::HRESULT Invoke(Platform::DISPID, Platform::InvokeKind, std::vector<Platform::Variant>&,
+                             Platform::Variant*) override
+    {
+        return Platform::E_NOTIMPL;
+    }
+    void FillList() override { rows.push_back(engine_.Plents().Count()); }
+
+    std::vector<int32_t> rows;
+
+private:
+    CPlentEngine& engine_;
+};
+
+struct HandOut {
+    std::string identifier, description, parameter;
+    bool alarm = true;
+};
+
+class ActivationTest : public ::testing::Test {
+protected:
+    HandOut poll()
+    {
+        HandOut h{"", "stale", "stale", true};
+        h.identifier = engine.ActivEvent(h.description, h.parameter, h.alarm);
+        return h;
+    }
+    std::vector<std::string> pollAll()
+    {
+        std::vector<std::string> ids;
+        for (HandOut h = poll(); !h.identifier.empty(); h = poll()) ids.push_back(h.identifier);
+        return ids;
+    }
+    std::shared_ptr<CPlent> delayed(int16_t delayMode, int16_t retryMode = RetryMode::Hours)
+    {
+        auto e = addEvent(engine, "late", retryMode, 1, at(2026, 5, 4, 10));
+        e->setDelay(10);
+        e->setDelayMode(delayMode);
+        return e;
+    }
+
+    Platform::FixedClock clock{at(2026, 5, 4, 10)};
+    CPlentEngine engine;
+};
+
+} // namespace
+
+TEST_F(ActivationTest, NoEventsGiveNothing)
+{
+    const HandOut h = poll();
+    EXPECT_EQ(h.identifier, "");
+    EXPECT_EQ(h.description, "");
+    EXPECT_EQ(h.parameter, "");
+    EXPECT_FALSE(h.alarm);
+}
+
+TEST_F(ActivationTest, DueEventsAreHandedOutInListOrderOnePerCall)
+{
+    addEvent(engine, "b", RetryMode::Minutes, 15, at(2026, 5, 4, 9, 30));
+    addEvent(engine, "future", RetryMode::Minutes, 15, at(2026, 5, 4, 10, 0, 1));
+    addEvent(engine, "a", RetryMode::Days, 1, at(2026, 5, 4, 10));
+    addEvent(engine, "c", RetryMode::Once, 0, at(2026, 1, 1));
+
+    const HandOut first = poll();
+    EXPECT_EQ(first.identifier, "b");
+    EXPECT_EQ(first.description, "about b");
+    EXPECT_EQ(first.parameter, "run b");
+    EXPECT_FALSE(first.alarm);
+    EXPECT_EQ(pollAll(), (std::vector<std::string>{"a", "c"}));
+
+    const auto b = engine.Plents().Item("b");
+    EXPECT_EQ(whenOf(b->NextStart()), at(2026, 5, 4, 10, 15));
+    EXPECT_EQ(whenOf(b->LastStart()), at(2026, 5, 4, 10));
+    EXPECT_EQ(b->Status(), Status::Done);
+    EXPECT_FALSE(b->Finished());
+    const auto c = engine.Plents().Item("c");
+    EXPECT_TRUE(c->Finished());
+    EXPECT_EQ(whenOf(c->NextStart()), at(2026, 1, 1));
+    clock.advance(3600 * 24 * 400);
+    EXPECT_EQ(pollAll(), (std::vector<std::string>{"b", "future", "a"}));
+}
+
+TEST_F(ActivationTest, StoppedEventsAreNeverHandedOut)
+{
+    addEvent(engine, "stopped", RetryMode::Minutes, 1, at(2000, 1, 1))->setStatus(Status::Stopped);
+    addEvent(engine, "stoppedAtStart", RetryMode::OncePerRun, 0, at(2000, 1, 1))->setStatus(Status::Stopped);
+    EXPECT_EQ(pollAll(), std::vector<std::string>{});
+}
+
+TEST_F(ActivationTest, OncePerStartEventsComeFirstOnceInEveryEngine)
+{
+    auto events = std::make_shared<colPlents>();
+    engine.setPlents(events);
+    addEvent(engine, "due", RetryMode::Days, 1, at(2026, 5, 4, 9));
+    addEvent(engine, "start1", RetryMode::OncePerRun, 0, at(2030, 1, 1))->setFinished(true);
+    addEvent(engine, "start2", RetryMode::OncePerRun, 0, DateTime(0))->setFinished(true);
+    EXPECT_EQ(pollAll(), (std::vector<std::string>{"start1", "start2", "due"}));
+    EXPECT_TRUE(engine.StartupScanDone());
+    EXPECT_TRUE(engine.Plents().Item("start1")->Finished());
+    EXPECT_EQ(engine.Plents().Item("start1")->Status(), Status::Done);
+
+    clock.advance(3600 * 24);
+    EXPECT_EQ(pollAll(), std::vector<std::string>{"due"});
+
+    CPlentEngine nextRun;
+    nextRun.setPlents(events);
+    std::vector<std::string> ids;
+    std::string description, parameter;
+    bool alarm = false;
+    for (std::string id; !(id = nextRun.ActivEvent(description, parameter, alarm)).empty();) ids.push_back(id);
+    EXPECT_EQ(ids, (std::vector<std::string>{"start1", "start2"}));
+}
+
+TEST_F(ActivationTest, ResetOfOncePerStartEventsHappensOncePerEngine)
+{
+    auto start = addEvent(engine, "start", RetryMode::OncePerRun, 0, DateTime(0));
+    start->setFinished(true);
+    start->setStatus(Status::Alarm);
+    engine.ResetStartupEvents();
+    EXPECT_FALSE(start->Finished());
+    EXPECT_EQ(start->Status(), Status::Alarm);
+    start->setFinished(true);
+    engine.ResetStartupEvents();
+    EXPECT_TRUE(start->Finished());
+}
+
+TEST_F(ActivationTest, InsideTheDelayWindowEveryModeHandsOutPlainly)
+{
+    for (int16_t mode : {DelayMode::DoIt, DelayMode::SeenAsDone, DelayMode::Alarm}) {
+        CPlentEngine fresh;
+        auto e = addEvent(fresh, "late", RetryMode::Hours, 1, at(2026, 5, 4, 10));
+        e->setDelay(10);
+        e->setDelayMode(mode);
+        clock.set(at(2026, 5, 4, 10, 9, 59));
+        std::string description, parameter;
+        bool alarm = true;
+        EXPECT_EQ(fresh.ActivEvent(description, parameter, alarm), "late") << mode;
+        EXPECT_FALSE(alarm);
+        EXPECT_EQ(e->Status(), Status::Done);
+        EXPECT_EQ(whenOf(e->NextStart()), at(2026, 5, 4, 11));
+    }
+}
+
+TEST_F(ActivationTest, FoundDelayMinutesLateDoItHandsOutPlainly)
+{
+    auto e = delayed(DelayMode::DoIt);
+    clock.set(at(2026, 5, 4, 10, 10));
+    const HandOut h = poll();
+    EXPECT_EQ(h.identifier, "late");
+    EXPECT_FALSE(h.alarm);
+    EXPECT_EQ(e->Status(), Status::Done);
+}
+
+TEST_F(ActivationTest, FoundDelayMinutesLateSeenAsDoneIsMovedOnWithoutAHandOut)
+{
+    auto e = delayed(DelayMode::SeenAsDone);
+    addEvent(engine, "next", RetryMode::Days, 1, at(2026, 5, 4, 10, 5));
+    clock.set(at(2026, 5, 4, 10, 10));
+    EXPECT_EQ(poll().identifier, "next"); // the scan goes on past the event seen as done
+    EXPECT_EQ(e->Status(), Status::SeenAsDone);
+    EXPECT_EQ(whenOf(e->NextStart()), at(2026, 5, 4, 11));
+    EXPECT_EQ(e->LastStart(), 0.0);
+    EXPECT_FALSE(e->Finished());
+    EXPECT_EQ(poll().identifier, "");
+}
+
+TEST_F(ActivationTest, FoundDelayMinutesLateAlarmHandsOutWithTheAlarm)
+{
+    auto e = delayed(DelayMode::Alarm);
+    clock.set(at(2026, 5, 4, 12, 30));
+    const HandOut h = poll();
+    EXPECT_EQ(h.identifier, "late");
+    EXPECT_TRUE(h.alarm);
+    EXPECT_EQ(e->Status(), Status::Alarm);
+    EXPECT_EQ(whenOf(e->NextStart()), at(2026, 5, 4, 13));
+    // The alarm belongs to that hand-out only.
+    clock.set(at(2026, 5, 4, 13, 1));
+    EXPECT_FALSE(poll().alarm);
+    EXPECT_EQ(e->Status(), Status::Done);
+}
+
+TEST_F(ActivationTest, AOnceOnlyEventSeenAsDoneIsFinished)
+{
+    auto e = delayed(DelayMode::SeenAsDone, RetryMode::Once);
+    clock.set(at(2026, 5, 4, 10, 15));
+    EXPECT_EQ(poll().identifier, "");
+    EXPECT_EQ(e->Status(), Status::SeenAsDone);
+    EXPECT_TRUE(e->Finished());
+    EXPECT_EQ(whenOf(e->NextStart()), at(2026, 5, 4, 10));
+    clock.advance(3600);
+    EXPECT_EQ(poll().identifier, "");
+}
+
+TEST_F(ActivationTest, ANegativeDelayIsNoDelayWindow)
+{
+    auto e = delayed(DelayMode::SeenAsDone);
+    e->setDelay(-5);
+    clock.set(at(2026, 5, 4, 11, 30));
+    EXPECT_EQ(poll().identifier, "late");
+    EXPECT_EQ(e->Status(), Status::Done);
+}
+
+TEST_F(ActivationTest, DeleteAfterDoneRemovesTheEventAndTheListShowsIt)
+{
+    auto window = Platform::ComObject<IListWindow>::create<FakeListWindow>(engine);
+    engine.setObjShowEvents(window);
+    addEvent(engine, "gone", RetryMode::Days, 1, at(2026, 5, 4, 9))->setDeleteAfterDone(true);
+    addEvent(engine, "stays", RetryMode::Days, 1, at(2026, 5, 4, 9));
+
+    const HandOut h = poll();
+    EXPECT_EQ(h.identifier, "gone");
+    EXPECT_EQ(h.parameter, "run gone");
+    EXPECT_FALSE(engine.ExistEvent("gone"));
+    EXPECT_EQ(poll().identifier, "stays");
+    EXPECT_EQ(poll().identifier, "");
+    EXPECT_EQ(window->rows, (std::vector<int32_t>{1, 1}));
+    engine.setObjShowEvents(nullptr);
+}
+
+TEST_F(ActivationTest, EventsWithoutANextStartStayFinished)
+{
+    addEvent(engine, "unknownMode", 9, 1, at(2026, 5, 4, 9));
+    auto never = addEvent(engine, "never", RetryMode::Days, 1, at(2026, 5, 4, 9));
+    for (int w = 1; w <= 7; ++w) excludeWeekDay(*never, w);
+    EXPECT_EQ(pollAll(), (std::vector<std::string>{"unknownMode", "never"}));
+    EXPECT_TRUE(engine.Plents().Item("unknownMode")->Finished());
+    EXPECT_TRUE(never->Finished());
+    clock.advance(3600 * 24 * 30);
+    EXPECT_EQ(pollAll(), std::vector<std::string>{});
+}

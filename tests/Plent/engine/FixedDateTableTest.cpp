@@ -1,0 +1,170 @@
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+
+#include "Plent/engine/CPlentEngine.h"
+#include "Plent/engine/FixedDateTable.h"
+#include "Platform/automation/AutomationError.h"
+#include "Platform/automation/RuntimeError.h"
+#include "SchedulingFixtures.h"
+
+using namespace Plent;
+using namespace SchedulingFixtures;
+namespace fs = std::filesystem;
+
+namespace {
+
+class FixedDateTableTest : public ::testing::Test {
+protected:
+    // Writes the table as given (line endings included) and stamps it with a
+    // modification time of its own, so that every rewrite counts as a change.
+    void writeTable(const std::string& bytes)
+    {
+        std::ofstream(path, std::ios::binary) << bytes;
+        stamp_ += std::chrono::seconds(10);
+        fs::last_write_time(path, stamp_);
+    }
+
+    bool listed(Platform::Date d) { return engine.UnlessFromTable(path, d); }
+
+    QTemporaryDir dir;
+    std::string path = dir.filePath("Pelmor.tab").toStdString();
+    Platform::FixedClock clock{at(2026, 12, 1, 9)};
+    CPlentEngine engine;
+
+private:
+    fs::file_time_type stamp_ = fs::file_time_type::clock::now() - std::chrono::hours(1);
+};
+
+} // namespace
+
+TEST(FixedDateTableKey, IsDayMonthYear)
+{
+    EXPECT_EQ(FixedDateTable::DateKey(at(2027, 5, 1, 13, 30)), "01052027");
+    EXPECT_EQ(FixedDateTable::DateKey(at(2026, 12, 24)), "24122026");
+}
+
+TEST_F(FixedDateTableTest, ListedDateHoldsAtAnyTimeOfThatDay)
+{
+    writeTable("01.05.2027 Tag der Arbeit\r\n");
+    EXPECT_TRUE(listed(date(2027, 5, 1)));
+    EXPECT_TRUE(listed(date(2027, 5, 1, 23, 59)));
+    EXPECT_FALSE(listed(date(2027, 5, 2)));
+    EXPECT_FALSE(listed(date(2028, 5, 1)));
+}
+
+TEST_F(FixedDateTableTest, ReadsDatesAndSkipsEverythingElse)
+{
+    writeTable("  24.12.2026   Heiligabend \r\n"
+               "\r\n"
+               "     \r\n"
+               "Feiertage 2027\r\n"
+               "2026-12-31 ISO form, bare LF\n"
+               "31.13.2026 no such month\r\n"
+               "06.01.2027\tafter a tab\r\n"
+               "24.12.2026 the same date again\r\n"
+               "26.12.2026 St. Stephan \xE4\xF6\xFC\r\n"
+               "01.01.2027");
+    EXPECT_TRUE(listed(date(2026, 12, 24)));
+    EXPECT_TRUE(listed(date(2026, 12, 31)));
+    EXPECT_TRUE(listed(date(2026, 12, 26)));
+    EXPECT_TRUE(listed(date(2027, 1, 1)));
+    EXPECT_FALSE(listed(date(2027, 1, 6))); // a tab does not start a comment
+    EXPECT_EQ(engine.FixUnlesses().Count(), 4);
+}
+
+TEST_F(FixedDateTableTest, DatesBeforeTodayAreLeftOut)
+{
+    clock.set(at(2026, 12, 10, 23, 59));
+    writeTable("09.12.2026\r\n10.12.2026\r\n");
+    EXPECT_FALSE(listed(date(2026, 12, 9)));
+    EXPECT_TRUE(listed(date(2026, 12, 10)));
+    EXPECT_EQ(engine.FixUnlesses().Count(), 1);
+}
+
+TEST_F(FixedDateTableTest, IsReadAgainWhenTheFileChangesAndOnlyThen)
+{
+    writeTable("24.12.2026\r\n");
+    EXPECT_TRUE(listed(date(2026, 12, 24)));
+    EXPECT_TRUE(engine.TableLoaded());
+
+    // Same modification time: the dates read before stay.
+    const auto stamp = fs::last_write_time(path);
+    std::ofstream(path, std::ios::binary) << "25.12.2026\r\n";
+    fs::last_write_time(path, stamp);
+    EXPECT_TRUE(listed(date(2026, 12, 24)));
+    EXPECT_FALSE(listed(date(2026, 12, 25)));
+
+    writeTable("25.12.2026\r\n");
+    EXPECT_FALSE(listed(date(2026, 12, 24)));
+    EXPECT_TRUE(listed(date(2026, 12, 25)));
+}
+
+TEST_F(FixedDateTableTest, ATableThatCannotBeOpenedAnswersFalseWithoutAMessage)
+{
+    MessageBoxRecorder boxes;
+    EXPECT_FALSE(engine.UnlessFromTable(dir.path().toStdString(), date(2026, 12, 24)));
+    EXPECT_TRUE(boxes.texts.empty());
+}
+
+TEST_F(FixedDateTableTest, AMissingTableIsShownAndRaised)
+{
+    MessageBoxRecorder boxes;
+    for (const std::string& file : {path, std::string()}) {
+        try {
+            engine.UnlessFromTable(file, date(2026, 12, 24));
+            ADD_FAILURE() << "no error for '" << file << "'";
+        } catch (const Platform::AutomationError& e) {
+            EXPECT_EQ(e.number(), Platform::Err::FileNotFound);
+            EXPECT_EQ(e.source(), "CPlentEngine::UnlessFromTable");
+        }
+    }
+    EXPECT_EQ(boxes.texts, std::vector<std::string>(2, "Unexpected error - CPlentEngine::UnlessFromTable"));
+}
+
+TEST_F(FixedDateTableTest, OnlyRulesWithFromTableReachTheTableAndOnlyWhenNothingElseHolds)
+{
+    MessageBoxRecorder boxes;
+    engine.setUnlessTable(path); // never written: missing
+    auto e = addEvent(engine, "e", RetryMode::Days, 1, at(2026, 12, 6, 9)); // a Sunday
+    EXPECT_FALSE(engine.CheckUnless(*e));
+
+    e->Unless().setFromTable(true);
+    excludeWeekDay(*e, 1);
+    EXPECT_TRUE(engine.CheckUnless(*e));
+    EXPECT_TRUE(boxes.texts.empty());
+
+    e->setNextStart(date(2026, 12, 7, 9));
+    EXPECT_THROW(engine.CheckUnless(*e), Platform::AutomationError);
+    EXPECT_EQ(boxes.texts.size(), 1u);
+}
+
+TEST_F(FixedDateTableTest, AMissingTableStopsTheNextStartComputation)
+{
+    MessageBoxRecorder boxes;
+    engine.setUnlessTable(path);
+    auto e = addEvent(engine, "e", RetryMode::Days, 1, at(2026, 12, 1, 8));
+    e->Unless().setFromTable(true);
+    try {
+        engine.CalcNextStart(*e);
+        FAIL() << "no error";
+    } catch (const Platform::AutomationError& error) {
+        EXPECT_EQ(error.number(), Platform::Err::FileNotFound);
+        EXPECT_EQ(error.source(), "CPlentEngine::UnlessFromTable");
+    }
+    EXPECT_EQ(boxes.texts.size(), 1u);
+}
+
+TEST_F(FixedDateTableTest, ExcludesListedDaysFromTheGrid)
+{
+    writeTable("02.12.2026 listed\r\n");
+    engine.setUnlessTable(path);
+    auto e = addEvent(engine, "e", RetryMode::Days, 1, at(2026, 12, 1, 8));
+    e->Unless().setFromTable(true);
+    engine.CalcNextStart(*e);
+    EXPECT_EQ(whenOf(e->NextStart()), at(2026, 12, 3, 8));
+}
