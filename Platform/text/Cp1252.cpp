@@ -10,6 +10,15 @@ constexpr char32_t High[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0
                                0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
                                0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
+// ASCII reads the same in both encodings and is by far the common text.
+bool isAscii(std::string_view s)
+{
+    for (char c : s) {
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    }
+    return true;
+}
+
 } // namespace
 
 char32_t Utf8Reader::next()
@@ -70,6 +79,7 @@ char32_t Cp1252::codePointOf(unsigned char b)
 
 std::string Cp1252::fromUtf8(std::string_view utf8)
 {
+    if (isAscii(utf8)) return std::string(utf8);
     std::string out;
     out.reserve(utf8.size());
     for (Utf8Reader r(utf8); !r.atEnd();) {
@@ -81,6 +91,7 @@ std::string Cp1252::fromUtf8(std::string_view utf8)
 
 std::string Cp1252::toUtf8(std::string_view bytes)
 {
+    if (isAscii(bytes)) return std::string(bytes);
     std::string out;
     out.reserve(bytes.size());
     for (char c : bytes) AppendUtf8(out, codePointOf(static_cast<unsigned char>(c)));

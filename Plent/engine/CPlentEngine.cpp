@@ -5,6 +5,7 @@
 #include "NextStartRule.h"
 #include "UnlessCheck.h"
 
+#include "Plent/model/EventFile.h"
 #include "Plent/msg/CMsg.h"
 #include "Platform/automation/AutomationError.h"
 #include "Platform/automation/RuntimeError.h"
@@ -63,9 +64,9 @@ void CPlentEngine::RemoveAll()
     while (Plents().Count() > 0) Plents().Remove(Plents().Item(1)->Identifier());
 }
 
-void CPlentEngine::SaveObjects(const std::string&) { notYet("SaveObjects"); }
+void CPlentEngine::SaveObjects(const std::string& sFile) { EventFile::Save(Plents(), sFile); }
 
-void CPlentEngine::LoadObjects(const std::string&) { notYet("LoadObjects"); }
+void CPlentEngine::LoadObjects(const std::string& sFile) { EventFile::Load(Plents(), sFile); }
 
 bool CPlentEngine::ExistEvent(const std::string& sIdentifier) { return Plents().Item(sIdentifier) != nullptr; }
 

@@ -1,5 +1,7 @@
 #include "CMonth.h"
 
+#include "FileSection.h"
+
 namespace Plent {
 
 colDays& CMonth::Days() { return *DaysRef(); }
@@ -8,6 +10,24 @@ std::shared_ptr<colDays> CMonth::DaysRef()
 {
     if (!days_) days_ = std::make_shared<colDays>();
     return days_;
+}
+
+// Always with a days section, even an empty one.
+void CMonth::Save(CLoadSaveObject& stream)
+{
+    stream.WriteHEADER(ClassName, 0);
+    stream.WriteSTRING(key_);
+    stream.WriteINTEGER(month_);
+    Days().Save(stream);
+}
+
+void CMonth::Load(CLoadSaveObject& stream)
+{
+    if (!FileSection::Begin(stream, ClassName)) return;
+    key_ = FileSection::ReadString(stream);
+    month_ = FileSection::ReadInteger(stream);
+    std::string next;
+    while (FileSection::Peek(stream, next) && next == colDays::ClassName) Days().Load(stream);
 }
 
 } // namespace Plent

@@ -10,6 +10,8 @@ namespace Plent {
 // A month of an unless rule (1 to 12, 0 = every month) with its days.
 class CMonth {
 public:
+    static constexpr const char* ClassName = "CMonth";
+
     const std::string& Key() const { return key_; }
     void setKey(std::string key) { key_ = std::move(key); }
     int16_t Month() const { return month_; }
@@ -19,6 +21,10 @@ public:
     colDays& Days();
     std::shared_ptr<colDays> DaysRef();
     void setDays(std::shared_ptr<colDays> days) { days_ = std::move(days); }
+
+    // Its section of the event file.
+    void Save(CLoadSaveObject& stream);
+    void Load(CLoadSaveObject& stream);
 
 private:
     std::string key_;

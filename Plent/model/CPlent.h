@@ -26,6 +26,8 @@ constexpr int16_t Open = 0, Done = 1, SeenAsDone = 2, Alarm = 3, Stopped = 4;
 // given; the rules about its values live in the engine.
 class CPlent {
 public:
+    static constexpr const char* ClassName = "CPlent";
+
     CPlent();
 
     const std::string& Identifier() const { return identifier_; }
@@ -66,6 +68,10 @@ public:
     const CUnless& Unless() const { return *unless_; }
     std::shared_ptr<CUnless> UnlessRef() const { return unless_; }
     void setUnless(std::shared_ptr<CUnless> v) { unless_ = std::move(v); }
+
+    // Its section of the event file.
+    void Save(CLoadSaveObject& stream);
+    void Load(CLoadSaveObject& stream);
 
 private:
     std::string identifier_;

@@ -1,5 +1,7 @@
 #include "CUnless.h"
 
+#include "FileSection.h"
+
 namespace Plent {
 
 colMonths& CUnless::Months() { return *MonthsRef(); }
@@ -16,6 +18,27 @@ std::shared_ptr<colWeekDays> CUnless::WeekDaysRef()
 {
     if (!weekDays_) weekDays_ = std::make_shared<colWeekDays>();
     return weekDays_;
+}
+
+// Always with both collection sections, even empty ones.
+void CUnless::Save(CLoadSaveObject& stream)
+{
+    stream.WriteHEADER(ClassName, 0);
+    FileSection::WriteBoolean(stream, fromTable_);
+    Months().Save(stream);
+    WeekDays().Save(stream);
+}
+
+// The collections may come in either order, each as often as it comes.
+void CUnless::Load(CLoadSaveObject& stream)
+{
+    if (!FileSection::Begin(stream, ClassName)) return;
+    fromTable_ = FileSection::ReadBoolean(stream);
+    for (std::string next; FileSection::Peek(stream, next);) {
+        if (next == colMonths::ClassName) Months().Load(stream);
+        else if (next == colWeekDays::ClassName) WeekDays().Load(stream);
+        else break;
+    }
 }
 
 } // namespace Plent

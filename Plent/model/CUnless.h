@@ -10,6 +10,8 @@ namespace Plent {
 // days of particular months, weekdays, and the dates of the fixed table.
 class CUnless {
 public:
+    static constexpr const char* ClassName = "CUnless";
+
     bool FromTable() const { return fromTable_; }
     void setFromTable(bool fromTable) { fromTable_ = fromTable; }
 
@@ -20,6 +22,10 @@ public:
     colWeekDays& WeekDays();
     std::shared_ptr<colWeekDays> WeekDaysRef();
     void setWeekDays(std::shared_ptr<colWeekDays> weekDays) { weekDays_ = std::move(weekDays); }
+
+    // Its section of the event file.
+    void Save(CLoadSaveObject& stream);
+    void Load(CLoadSaveObject& stream);
 
 private:
     bool fromTable_ = false;

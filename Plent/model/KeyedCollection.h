@@ -5,6 +5,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "CLoadSaveObject.h"
+#include "FileSection.h"
 #include "Platform/automation/AutomationError.h"
 #include "Platform/automation/RuntimeError.h"
 #include "Platform/text/TextKey.h"
@@ -13,7 +15,8 @@ namespace Plent {
 
 // An ordered collection of shared elements under unique string keys that are
 // compared without regard to letter case. Positions count from 1. KeyField
-// stores the key in the element: KeyField::set(T&, const std::string&).
+// stores the key in the element: KeyField::set(T&, const std::string&) and
+// KeyField::get(const T&).
 template <class T, class KeyField>
 class KeyedCollection {
 public:
@@ -61,6 +64,26 @@ public:
     const_iterator end() const { return items_.end(); }
 
 protected:
+    // The collection's section of the event file: a header with the
+    // collection's class name, then each element's own section, in order.
+    // There is no count: the section ends before the first header that does
+    // not name the element class (T::ClassName), which stays unread.
+    void SaveSection(CLoadSaveObject& stream, const std::string& className) const
+    {
+        stream.WriteHEADER(className, 0);
+        for (const auto& element : items_) element->Save(stream);
+    }
+    void LoadSection(CLoadSaveObject& stream, const std::string& className)
+    {
+        if (!FileSection::Begin(stream, className)) return;
+        std::string next;
+        while (FileSection::Peek(stream, next) && next == T::ClassName) {
+            auto element = std::make_shared<T>();
+            element->Load(stream);
+            Add(element, KeyField::get(*element));
+        }
+    }
+
     // The position (0-based) of the element held under key, for inserting
     // before it; fails with the missing-element error for an unknown key.
     size_t positionOf(const std::string& key) const
@@ -99,6 +122,8 @@ private:
 struct KeyMember {
     template <class T>
     static void set(T& element, const std::string& key) { element.setKey(key); }
+    template <class T>
+    static const std::string& get(const T& element) { return element.Key(); }
 };
 
 } // namespace Plent

@@ -7,6 +7,9 @@ namespace Plent {
 class colMonths : public KeyedCollection<CMonth, KeyMember> {
 public:
     static constexpr const char* ClassName = "colMonths";
+
+    void Save(CLoadSaveObject& stream) const { SaveSection(stream, ClassName); }
+    void Load(CLoadSaveObject& stream) { LoadSection(stream, ClassName); }
 };
 
 } // namespace Plent

@@ -6,6 +6,7 @@ namespace Plent {
 
 struct IdentifierField {
     static void set(CPlent& p, const std::string& key) { p.setIdentifier(key); }
+    static const std::string& get(const CPlent& p) { return p.Identifier(); }
 };
 
 // The engine's events in list order, keyed by identifier.
@@ -22,6 +23,11 @@ public:
         if (before.empty()) return Add(std::move(element), key);
         return insert(std::move(element), key, positionOf(before));
     }
+
+    void Save(CLoadSaveObject& stream) const { SaveSection(stream, ClassName); }
+    // Adds the events of the section to those present; an identifier that is
+    // already held ends the load with the duplicate-key error.
+    void Load(CLoadSaveObject& stream) { LoadSection(stream, ClassName); }
 };
 
 } // namespace Plent

@@ -1,0 +1,25 @@
+#pragma once
+#include <string>
+
+#include "colPlents.h"
+
+namespace Plent {
+
+// The event file: a header naming the engine, then the events' section, each
+// object writing its own section depth first.
+class EventFile {
+public:
+    static constexpr const char* ClassName = "CPlentEngine";
+
+    // Writes all events. The file is replaced only once it is complete:
+    // a failed save raises its error and leaves the previous file as it was.
+    static void Save(const colPlents& plents, const std::string& sFile);
+    // Adds the file's events to those present, in file order. Headers out of
+    // place are announced in a message box and end the load; an identifier
+    // that is already present ends it with the duplicate-key error. Either
+    // way the events read before stay. A file that does not begin with a
+    // header loads nothing and reports nothing.
+    static void Load(colPlents& plents, const std::string& sFile);
+};
+
+} // namespace Plent

@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "Platform/automation/AutomationError.h"
+#include "Platform/files/BinaryFile.h"
+#include "Platform/files/ReplacementFile.h"
+
+using namespace Platform;
+
+namespace {
+
+std::string pattern(size_t size)
+{
+    std::string s(size, '\0');
+    for (size_t i = 0; i < size; ++i) s[i] = static_cast<char>(i * 7 % 251);
+    return s;
+}
+
+std::string readBack(BinaryFile& f, int64_t at, size_t size)
+{
+    std::string s(size, '\0');
+    f.seek(at);
+    s.resize(f.read(s.data(), size));
+    return s;
+}
+
+class BinaryFileTest : public ::testing::Test {
+protected:
+    BinaryFileTest()
+    {
+        std::string p = (std::filesystem::temp_directory_path() / "binaryfile-XXXXXX").string();
+        dir = ::mkdtemp(p.data());
+    }
+    ~BinaryFileTest() override { std::filesystem::remove_all(dir); }
+    std::filesystem::path dir;
+};
+
+} // namespace
+
+TEST_F(BinaryFileTest, ReadsAndWritesMeetAcrossTheBuffer)
+{
+    const std::string target = (dir / "data.bin").string();
+    const std::string data = pattern(200000);
+    ReplacementFile out(target);
+    BinaryFile& f = out.file();
+    f.write(data.data(), data.size());
+    EXPECT_EQ(f.position(), 200000);
+    EXPECT_EQ(readBack(f, 65530, 20), data.substr(65530, 20));
+    f.write("xyz", 3); // at 65550, behind what was just read
+    EXPECT_EQ(readBack(f, 65548, 6), data.substr(65548, 2) + "xyz" + data.substr(65553, 1));
+    EXPECT_EQ(readBack(f, 199998, 10), data.substr(199998));
+    out.commit();
+
+    std::ifstream in(target, std::ios::binary);
+    std::string stored{std::istreambuf_iterator<char>(in), {}};
+    EXPECT_EQ(stored, data.substr(0, 65550) + "xyz" + data.substr(65553));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1);
+}
+
+TEST_F(BinaryFileTest, FailuresCarryTheRunTimeErrorNumber)
+{
+    try {
+        BinaryFile::openForReading((dir / "missing").string());
+        FAIL();
+    } catch (const AutomationError& e) {
+        EXPECT_EQ(e.number(), 53);
+    }
+    try {
+        ReplacementFile((dir / "missing" / "x").string());
+        FAIL();
+    } catch (const AutomationError& e) {
+        EXPECT_EQ(e.number(), 53);
+    }
+}

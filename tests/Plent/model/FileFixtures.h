@@ -1,0 +1,123 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Platform/automation/AutomationError.h"
+#include "Platform/ui/MessageBox.h"
+
+namespace fixtures {
+
+namespace fs = std::filesystem;
+
+// A directory of its own, removed with everything in it afterwards.
+class TempDir {
+public:
+    TempDir()
+    {
+        std::string pattern = (fs::temp_directory_path() / "eventfile-XXXXXX").string();
+        path_ = ::mkdtemp(pattern.data());
+    }
+    ~TempDir() { fs::remove_all(path_); }
+    std::string file(const std::string& name) const { return (path_ / name).string(); }
+    const fs::path& path() const { return path_; }
+    std::vector<std::string> names() const
+    {
+        std::vector<std::string> out;
+        for (const auto& e : fs::directory_iterator(path_)) out.push_back(e.path().filename().string());
+        std::sort(out.begin(), out.end());
+        return out;
+    }
+
+private:
+    fs::path path_;
+};
+
+inline std::string readFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+inline void writeFile(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+inline std::string hex(const std::string& bytes)
+{
+    static constexpr char Digits[] = "0123456789ABCDEF";
+    std::string out;
+    for (unsigned char c : bytes) {
+        if (!out.empty()) out += ' ';
+        out += Digits[c >> 4];
+        out += Digits[c & 15];
+    }
+    return out;
+}
+
+// The bytes of a stream, item by item; strings are given as stored.
+struct Bytes {
+    std::string data;
+    Bytes& integer(int16_t v)
+    {
+        data += static_cast<char>(v & 0xFF);
+        data += static_cast<char>((static_cast<uint16_t>(v) >> 8) & 0xFF);
+        return *this;
+    }
+    Bytes& date(double d)
+    {
+        const auto bits = std::bit_cast<uint64_t>(d);
+        for (int i = 0; i < 8; ++i) data += static_cast<char>(bits >> (8 * i));
+        return *this;
+    }
+    Bytes& string(const std::string& s) { integer(static_cast<int16_t>(s.size())); data += s; return *this; }
+    Bytes& header(const std::string& name) { return integer(10297).string(name).integer(0); }
+    // An event section with an empty rule; every other field 0 or empty.
+    Bytes& event(const std::string& id, int16_t status = 0, int16_t deleteAfterDone = 0)
+    {
+        header("CPlent").integer(0).integer(0).integer(deleteAfterDone).string("").integer(0).date(0).integer(0);
+        string(id).date(0).integer(status).integer(0).string("").integer(0).integer(0).date(0).integer(0);
+        return header("CUnless").integer(0).header("colMonths").header("colWeekDays");
+    }
+    Bytes& fileStart() { return header("CPlentEngine").header("colPlents"); }
+};
+
+// Collects the texts of the message boxes shown while it lives.
+class MessageRecorder {
+public:
+    MessageRecorder()
+    {
+        previous_ = Platform::MessageBox::setHandler([this](const std::string& text, const std::string&) {
+            texts.push_back(text);
+        });
+    }
+    ~MessageRecorder() { Platform::MessageBox::setHandler(previous_); }
+    std::vector<std::string> texts;
+
+private:
+    Platform::MessageBox::Handler previous_;
+};
+
+// The error that f raises, if any.
+inline std::optional<Platform::AutomationError> errorOf(const std::function<void()>& f)
+{
+    try {
+        f();
+    } catch (const Platform::AutomationError& e) {
+        return e;
+    }
+    return std::nullopt;
+}
+
+} // namespace fixtures
