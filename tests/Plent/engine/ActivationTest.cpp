@@ -21,7 +21,13 @@ public:
     {
         return Platform::E_NOTIMPL;
     }
+    void Init(int32_t, int16_t) override {}
+    void setEditAllowed(bool) override {}
+    void setEventFile(const std::string&) override {}
+    void setPassword(const std::string&) override {}
+    void setEngine(std::shared_ptr<CPlentEngine>) override {}
     void FillList() override { rows.push_back(engine_.Plents().Count()); }
+    void Show(int16_t) override {}
 
     std::vector<int32_t> rows;
 
