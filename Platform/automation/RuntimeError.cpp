@@ -39,7 +39,8 @@ int32_t ErrorFromErrno(int errnoValue)
     case EROFS: return Err::PermissionDenied;
     case ENOTDIR: return Err::PathNotFound;
     case ENOSPC:
-    case EDQUOT: return Err::DiskFull;
+    case EDQUOT:
+    case EFBIG: return Err::DiskFull;
     case EIO: return Err::DeviceIo;
     case ENAMETOOLONG:
     case EINVAL: return Err::BadFileName;

@@ -21,7 +21,7 @@ double parseNumber(const std::string& s)
 {
     if (s.empty()) typeMismatch();
     size_t used = 0;
-    double v;
+    double v = 0;
     try {
         v = std::stod(s, &used);
     } catch (...) {

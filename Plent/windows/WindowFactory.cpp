@@ -1,19 +1,12 @@
 // The windows the engine opens, installed into the engine when the library
 // loads.
 #include "ListWindowObject.h"
+#include "frmPlent.h"
 #include "Plent/engine/EngineWindows.h"
-#include "Platform/automation/AutomationError.h"
-#include "Platform/automation/RuntimeError.h"
 
 namespace Plent {
 
 namespace {
-
-// The event editor is still to come.
-std::unique_ptr<IPlentForm> newPlentForm()
-{
-    Platform::Raise(Platform::Err::NotImplemented, "CPlentEngine", "Not implemented: the event editor");
-}
 
 class WindowFactory : public EngineWindows {
 public:
@@ -24,7 +17,7 @@ public:
     {
         return Platform::ComObject<IListWindow>::create<ListWindowObject>();
     }
-    std::unique_ptr<IPlentForm> NewPlentForm() override { return newPlentForm(); }
+    std::unique_ptr<IPlentForm> NewPlentForm() override { return std::make_unique<frmPlent>(); }
 };
 
 const WindowFactory factory;
