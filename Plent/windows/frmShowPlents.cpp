@@ -64,7 +64,8 @@ frmShowPlents::frmShowPlents()
     UpdateTools();
 }
 
-frmShowPlents::~frmShowPlents() = default;
+// The list outlives the members its rows are made from.
+frmShowPlents::~frmShowPlents() { lvwPlents->setRowSource({}); }
 
 void frmShowPlents::Init(int32_t hMsg, int16_t iOffSet)
 {
