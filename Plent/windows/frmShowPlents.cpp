@@ -59,6 +59,7 @@ frmShowPlents::frmShowPlents()
     connect(ActiveBar1, &Platform::ActiveBar::Click, this, &frmShowPlents::ActiveBar1_Click);
 
     resize(Twips::toPixels(WindowWidth), Twips::toPixels(WindowHeight));
+    // The free area gets its size now, not only when the window is shown.
     layout()->activate();
     ArrangeControls();
     UpdateTools();
