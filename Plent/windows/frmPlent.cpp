@@ -1,0 +1,395 @@
+#include "frmPlent.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QWindow>
+
+#include <algorithm>
+
+#include "CalendarGridSetup.h"
+#include "EditorChecks.h"
+#include "modGridSel.h"
+#include "Plent/engine/CPlentEngine.h"
+#include "Plent/model/CPlent.h"
+#include "Plent/msg/CMsg.h"
+#include "Platform/automation/AutomationError.h"
+#include "Platform/automation/RuntimeError.h"
+#include "Platform/dates/Clock.h"
+#include "Platform/dates/LocaleDates.h"
+#include "Platform/text/LocaleNumbers.h"
+#include "Platform/ui/Grid.h"
+#include "Platform/ui/TabControl.h"
+#include "Platform/ui/Twips.h"
+
+namespace Plent {
+
+namespace {
+
+using Platform::DateTime;
+using Platform::LocaleDates;
+
+constexpr int February = 2;
+constexpr int AddCaptionMsg = 56;
+constexpr int ViewCaptionMsg = 57;
+constexpr int CharEnter = 13;
+constexpr int CharSpace = 32;
+
+[[noreturn]] void noSuchControl(const std::string& name)
+{
+    Platform::Raise(Platform::Err::NoSuchMember, "frmPlent", "The editor has no control " + name);
+}
+
+// The first start boxes take the locale's short forms, which may be longer
+// than the design's 10 and 5 characters ("12/31/2024", "10:59 PM").
+int textLength(const std::string& text) { return static_cast<int>(QString::fromStdString(text).size()); }
+
+int longestShortDate()
+{
+    int longest = 10;
+    for (int month = 1; month <= 12; ++month)
+        longest = std::max(longest, textLength(LocaleDates::shortDate(DateTime::fromCivil(2000, month, 28))));
+    return longest;
+}
+
+int longestShortTime()
+{
+    int longest = 5;
+    for (int hour = 0; hour < 24; ++hour)
+        longest = std::max(longest, textLength(LocaleDates::shortTime(DateTime::fromCivil(2000, 1, 1, hour, 59))));
+    return longest;
+}
+
+bool isNonZeroInteger(const QString& text)
+{
+    const auto value = Platform::LocaleNumbers::integerOrNothing(text.toStdString());
+    return value && *value != 0;
+}
+
+} // namespace
+
+frmPlent::frmPlent()
+    : Msg(std::make_unique<CMsg>())
+{
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    QFont small = font();
+    small.setPixelSize(11);
+    setFont(small);
+    ui_.build(this);
+    setFixedSize(Platform::Twips::toPixels(7455), Platform::Twips::toPixels(4995));
+    CalendarGridSetup::layOut(*ui_.msgWeekDay, *ui_.msgMonth, *ui_.msgDays, *ui_.msgMonthDay);
+    showToday();
+    ui_.sstabPlent->setTabEnabled(UnlessTab, false);
+    connectHandlers();
+    showCaption();
+}
+
+frmPlent::~frmPlent() { Unload(); }
+
+void frmPlent::showToday()
+{
+    const DateTime now = Platform::Clock::now();
+    ui_.txtFirstStartDate->setMaxLength(longestShortDate());
+    ui_.txtFirstStartHour->setMaxLength(longestShortTime());
+    ui_.txtFirstStartDate->setText(QString::fromStdString(LocaleDates::shortDate(now)));
+    ui_.txtFirstStartHour->setText(QString::fromStdString(LocaleDates::shortTime(now)));
+}
+
+void frmPlent::connectHandlers()
+{
+    for (int i = 0; i < static_cast<int>(ui_.optRetryMode.size()); ++i) {
+        connect(ui_.optRetryMode[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on) optRetryMode_Click(i);
+        });
+    }
+    connect(ui_.chkDelete, &QCheckBox::toggled, this, &frmPlent::chkDelete_Click);
+    connect(ui_.chkMove, &QCheckBox::toggled, this, &frmPlent::chkMove_Click);
+    connect(ui_.txtDelay, &QLineEdit::textChanged, this, &frmPlent::txtDelay_Change);
+    connect(ui_.txtRetry, &QLineEdit::textChanged, this, &frmPlent::txtRetry_Change);
+    connect(ui_.sstabPlent, &Platform::TabControl::clicked, this, &frmPlent::sstabPlent_Click);
+    connect(ui_.cmdOK, &QPushButton::clicked, this, &frmPlent::cmdOK_Click);
+    connect(ui_.cmdCancel, &QPushButton::clicked, this, &frmPlent::cmdCancel_Click);
+    connectGrids();
+}
+
+void frmPlent::connectGrids()
+{
+    using Platform::Grid;
+    connect(ui_.msgDays, &Grid::selectionFinished, this, &frmPlent::msgDays_Click);
+    connect(ui_.msgWeekDay, &Grid::selectionFinished, this, &frmPlent::msgWeekDay_Click);
+    connect(ui_.msgMonth, &Grid::selectionFinished, this, &frmPlent::msgMonth_Click);
+    connect(ui_.msgMonthDay, &Grid::selectionFinished, this, &frmPlent::msgMonthDay_Click);
+    connect(ui_.msgDays, &Grid::keyPressed, this, &frmPlent::msgDays_KeyPress);
+    connect(ui_.msgWeekDay, &Grid::keyPressed, this, &frmPlent::msgWeekDay_KeyPress);
+    connect(ui_.msgMonth, &Grid::keyPressed, this, &frmPlent::msgMonth_Click);
+    connect(ui_.msgMonthDay, &Grid::keyPressed, this, &frmPlent::msgMonthDay_Click);
+}
+
+void frmPlent::Init(int32_t hMsg, int16_t iOffSet)
+{
+    hMsg_ = hMsg;
+    Msg->setOffSet(iOffSet);
+    Msg->SetAll(hMsg, this);
+    CalendarGridSetup::fillTitles(*Msg, hMsg, *ui_.msgWeekDay, *ui_.msgMonth);
+    showCaption();
+}
+
+// The caption follows the mode. It is fetched when the mode is set rather
+// than at every repaint, so that a text missing from the library is
+// announced once, not again after the announcement itself repainted us.
+void frmPlent::showCaption()
+{
+    if (!Msg) return;
+    const std::string caption = editable_ ? Msg->GetString(hMsg_, AddCaptionMsg, "Event hinzufügen")
+                                          : Msg->GetString(hMsg_, ViewCaptionMsg, "Event anzeigen");
+    setWindowTitle(QString::fromStdString(caption));
+}
+
+void frmPlent::SetEditable(bool editable)
+{
+    editable_ = editable;
+    ui_.cmdOK->setEnabled(editable);
+    for (QObject* control : Controls()) {
+        if (auto* box = qobject_cast<QLineEdit*>(control)) box->setReadOnly(!editable);
+        else if (qobject_cast<QCheckBox*>(control) || qobject_cast<QRadioButton*>(control) ||
+                 qobject_cast<Platform::Grid*>(control))
+            static_cast<QWidget*>(control)->setEnabled(editable);
+    }
+    if (editable) ui_.msgMonthDay->setEnabled(false);
+    else ui_.msgMonth->setEnabled(true);
+    ui_.txtIdentifier->setReadOnly(true);
+    showCaption();
+}
+
+void frmPlent::ShowModal()
+{
+    centreOverOwner();
+    Show(Platform::ShowStyle::Modal);
+}
+
+void frmPlent::centreOverOwner()
+{
+    QWidget* owner = QApplication::activeWindow();
+    if (owner == this) owner = nullptr;
+    QRect area = owner ? owner->frameGeometry() : QRect();
+    if (!owner && screen()) area = screen()->availableGeometry();
+    if (area.isValid()) move(area.center() - rect().center());
+    if (owner && owner->windowHandle()) {
+        winId();
+        windowHandle()->setTransientParent(owner->windowHandle());
+    }
+}
+
+void frmPlent::Form_QueryUnload(bool& Cancel, Platform::UnloadMode mode)
+{
+    if (mode != Platform::UnloadMode::FormControlMenu) return;
+    Cancel = true;
+    cmdCancel_Click();
+}
+
+void frmPlent::Form_Unload() { Msg.reset(); }
+
+// ---- Repetition, flags, delay and count
+
+void frmPlent::optRetryMode_Click(int Index)
+{
+    if (Index <= RetryMode::Once) showOneTimeMode(Index == RetryMode::Once);
+    else showRepeatingMode(Index);
+}
+
+void frmPlent::showOneTimeMode(bool once)
+{
+    ui_.chkDelete->setEnabled(true);
+    ui_.fraFromTo->setVisible(false);
+    ui_.fraRetry->setVisible(false);
+    ui_.chkMove->setEnabled(false);
+    ui_.txtDelay->setEnabled(once);
+    if (once) txtDelay_Change();
+    else setDelayOptionsEnabled(false);
+    setStartBoxesEnabled(once);
+    ui_.sstabPlent->setTabEnabled(UnlessTab, false);
+}
+
+void frmPlent::showRepeatingMode(int index)
+{
+    ui_.fraFromTo->setVisible(index <= RetryMode::Hours);
+    ui_.fraRetry->setVisible(true);
+    ui_.chkDelete->setEnabled(false);
+    ui_.chkMove->setEnabled(true);
+    ui_.txtDelay->setEnabled(true);
+    txtDelay_Change();
+    ui_.lblRetry2->setText(ui_.optRetryMode[static_cast<size_t>(index)]->text());
+    setStartBoxesEnabled(true);
+    ui_.sstabPlent->setTabEnabled(UnlessTab, true);
+}
+
+void frmPlent::setDelayOptionsEnabled(bool enabled)
+{
+    for (QRadioButton* option : ui_.optDelay) option->setEnabled(enabled);
+}
+
+void frmPlent::setStartBoxesEnabled(bool enabled)
+{
+    ui_.txtFirstStartDate->setEnabled(enabled);
+    ui_.txtFirstStartHour->setEnabled(enabled);
+}
+
+// Deleting after the first start contradicts a repetition.
+void frmPlent::chkDelete_Click()
+{
+    const bool free = !ui_.chkDelete->isChecked();
+    for (int i = RetryMode::Minutes; i <= RetryMode::Years; ++i) ui_.optRetryMode[static_cast<size_t>(i)]->setEnabled(free);
+}
+
+// Moving to the next day needs a repetition to move within.
+void frmPlent::chkMove_Click()
+{
+    const bool free = !ui_.chkMove->isChecked();
+    for (int i = RetryMode::OncePerRun; i <= RetryMode::Once; ++i) ui_.optRetryMode[static_cast<size_t>(i)]->setEnabled(free);
+}
+
+void frmPlent::txtDelay_Change() { setDelayOptionsEnabled(isNonZeroInteger(ui_.txtDelay->text())); }
+
+void frmPlent::txtRetry_Change()
+{
+    if (!isNonZeroInteger(ui_.txtRetry->text())) ui_.txtRetry->setText(QStringLiteral("1"));
+}
+
+void frmPlent::sstabPlent_Click(int)
+{
+    if (ui_.sstabPlent->currentIndex() != UnlessTab) return;
+    modGridSel::ShowSelection(*ui_.msgDays, marks_.days());
+    modGridSel::ShowSelection(*ui_.msgWeekDay, marks_.weekDays());
+}
+
+// ---- OK and Cancel
+
+void frmPlent::cmdOK_Click()
+{
+    const EditorEntries entries{Text("txtIdentifier"), Text("txtFirstStartDate"), Text("txtFirstStartHour"),
+                                Text("txtFrom"), Text("txtTo")};
+    EditorChecks::ExistEvent existEvent;
+    if (engine_) existEvent = [this](const std::string& id) { return engine_->ExistEvent(id); };
+    if (const auto failure = EditorChecks::firstFailure(entries, existEvent, marks_))
+        return sendTo(failure->tab, failure->control);
+    confirmed_ = true;
+    Hide();
+}
+
+// A failed check may concern an entry that the chosen repetition disables
+// or hides: its tab still comes to the front, shown disabled, but the
+// focus stays where it was, since such a control cannot take it.
+void frmPlent::sendTo(int tab, const char* control)
+{
+    ui_.sstabPlent->setCurrentIndex(tab);
+    auto* widget = findChild<QWidget*>(QString::fromLatin1(control));
+    if (widget && widget->isEnabled() && widget->isVisibleTo(this)) widget->setFocus(Qt::OtherFocusReason);
+}
+
+void frmPlent::cmdCancel_Click()
+{
+    confirmed_ = false;
+    Hide();
+}
+
+// ---- Calendar grids
+
+void frmPlent::msgDays_Click() { modGridSel::SelectCells(*ui_.msgDays, marks_.days(), true); }
+
+void frmPlent::msgWeekDay_Click() { modGridSel::SelectCells(*ui_.msgWeekDay, marks_.weekDays(), true); }
+
+void frmPlent::msgDays_KeyPress(int KeyAscii)
+{
+    if (KeyAscii == CharEnter || KeyAscii == CharSpace) msgDays_Click();
+}
+
+void frmPlent::msgWeekDay_KeyPress(int KeyAscii)
+{
+    if (KeyAscii == CharEnter || KeyAscii == CharSpace) msgWeekDay_Click();
+}
+
+void frmPlent::msgMonth_Click()
+{
+    modGridSel::SelectCells(*ui_.msgMonth, marks_.month(), false);
+    ui_.msgMonthDay->setEnabled(editable_);
+    const int month = marks_.chosenMonth();
+    if (month != 0) modGridSel::ShowSelection(*ui_.msgMonthDay, marks_.monthDays(month));
+    CalendarGridSetup::labelLastCells(*ui_.msgMonthDay, month == February);
+}
+
+// Cells the chosen month does not offer stay unmarked, whatever the click
+// or the dragged block covered.
+void frmPlent::msgMonthDay_Click()
+{
+    const int month = marks_.chosenMonth();
+    if (month == 0) return;
+    const std::span<bool> marks = marks_.monthDays(month);
+    modGridSel::SelectCells(*ui_.msgMonthDay, marks, true);
+    Platform::Grid& grid = *ui_.msgMonthDay;
+    if (month != February) return modGridSel::setMark(grid, marks, CalendarMarks::LastDay, false);
+    modGridSel::setMark(grid, marks, 30, false);
+    modGridSel::setMark(grid, marks, 31, false);
+}
+
+// ---- Access by control name
+
+QLineEdit* frmPlent::textBox(const std::string& name) const
+{
+    auto* box = findChild<QLineEdit*>(QString::fromStdString(name));
+    if (!box) noSuchControl(name);
+    return box;
+}
+
+QCheckBox* frmPlent::checkBox(const std::string& name) const
+{
+    auto* box = findChild<QCheckBox*>(QString::fromStdString(name));
+    if (!box) noSuchControl(name);
+    return box;
+}
+
+std::span<QRadioButton* const> frmPlent::options(const std::string& name) const
+{
+    if (name == "optRetryMode") return ui_.optRetryMode;
+    if (name == "optDelay") return ui_.optDelay;
+    noSuchControl(name);
+}
+
+std::string frmPlent::Text(const std::string& name) const { return textBox(name)->text().toStdString(); }
+
+// Code writes whole texts: a text longer than the box's limit for typing
+// widens the limit instead of being cut.
+void frmPlent::setText(const std::string& name, const std::string& text)
+{
+    QLineEdit* box = textBox(name);
+    const QString value = QString::fromStdString(text);
+    if (box->text() == value) return;
+    if (value.size() > box->maxLength()) box->setMaxLength(static_cast<int>(value.size()));
+    box->setText(value);
+}
+
+int frmPlent::CheckValue(const std::string& name) const { return checkBox(name)->isChecked() ? 1 : 0; }
+
+void frmPlent::setCheckValue(const std::string& name, int value) { checkBox(name)->setChecked(value != 0); }
+
+int frmPlent::SelectedOption(const std::string& name) const
+{
+    const auto array = options(name);
+    const auto selected = std::find_if(array.begin(), array.end(), [](QRadioButton* o) { return o->isChecked(); });
+    return selected == array.end() ? -1 : static_cast<int>(selected - array.begin());
+}
+
+void frmPlent::selectOption(const std::string& name, int index)
+{
+    const auto array = options(name);
+    if (index < 0 || static_cast<size_t>(index) >= array.size())
+        Platform::Raise(Platform::Err::SubscriptOutOfRange, "frmPlent");
+    array[static_cast<size_t>(index)]->setChecked(true);
+}
+
+} // namespace Plent
