@@ -1,5 +1,6 @@
 #include "CPlentEngine.h"
 
+#include "EditorTransfer.h"
 #include "EventActivation.h"
 #include "FixedDateTable.h"
 #include "NextStartRule.h"
@@ -99,6 +100,16 @@ int16_t CPlentEngine::LastDayOfMonth(Date date) { return UnlessCheck::LastDayOfM
 bool CPlentEngine::UnlessFromTable(const std::string& sFile, Date date)
 {
     return FixedDateTable(*this).contains(sFile, date);
+}
+
+void CPlentEngine::CollectionsToForm(const std::string& sIdentifier, IPlentForm& form)
+{
+    EditorTransfer(*this).CollectionsToForm(sIdentifier, form);
+}
+
+void CPlentEngine::FormToCollections(IPlentForm& form, const std::string& sBefore)
+{
+    EditorTransfer(*this).FormToCollections(form, sBefore);
 }
 
 std::shared_ptr<CPlent> CPlentEngine::NewPlent() { return std::make_shared<CPlent>(); }

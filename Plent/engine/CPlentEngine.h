@@ -12,6 +12,7 @@
 namespace Plent {
 
 class CMsg;
+struct IPlentForm;
 
 // The scheduling engine: its events, its fixed-date table, its state for one
 // run, and the operations the runner and the windows call. Failures are
@@ -69,6 +70,10 @@ public:
     bool CheckUnless(const CPlent& event);
     static int16_t LastDayOfMonth(Date date);
     bool UnlessFromTable(const std::string& sFile, Date date);
+
+    // Between the event editor and the events (see EditorTransfer).
+    void CollectionsToForm(const std::string& sIdentifier, IPlentForm& form);
+    void FormToCollections(IPlentForm& form, const std::string& sBefore);
 
     static std::shared_ptr<CPlent> NewPlent();
     static std::shared_ptr<CMonth> NewMonth();
