@@ -1,6 +1,7 @@
 #include "CPlentEngine.h"
 
 #include "EditorTransfer.h"
+#include "EngineWindows.h"
 #include "EventActivation.h"
 #include "FixedDateTable.h"
 #include "NextStartRule.h"
@@ -41,6 +42,13 @@ void CPlentEngine::Init(int32_t hMsg, int16_t iOffSet)
 
 int16_t CPlentEngine::OffSet() const { return msg_->OffSet(); }
 
+int16_t CPlentEngine::WindowOffSet(int16_t windowOffSet) const
+{
+    const int32_t base = int32_t{OffSet()} + windowOffSet;
+    if (base > INT16_MAX || base < INT16_MIN) Platform::Raise(Platform::Err::Overflow, "Kalvor.CPlentEngine");
+    return static_cast<int16_t>(base);
+}
+
 std::string CPlentEngine::ActivEvent(std::string& srDescription, std::string& srParameter, bool& brAlarm)
 {
     return EventActivation(*this).ActivEvent(srDescription, srParameter, brAlarm);
@@ -52,7 +60,30 @@ void CPlentEngine::Show(const std::string&) { notYet("Show"); }
 
 void CPlentEngine::Add(std::string&) { notYet("Add"); }
 
-void CPlentEngine::ShowEvents(int16_t, bool, const std::string&, const std::string&) { notYet("ShowEvents"); }
+// The window is registered before it is initialised and filled, so that
+// the window finds itself registered from its first moment; a failure before
+// it is shown takes the registration back, so that a later call can open a
+// window again.
+void CPlentEngine::ShowEvents(int16_t iStyle, bool bEdit, const std::string& sFile, const std::string& sPassword)
+{
+    if (showEvents_) return;
+    if (iStyle != 0 && iStyle != 1) Platform::Raise(Platform::Err::InvalidArgument, "Kalvor.CPlentEngine");
+    const int16_t offSet = WindowOffSet(ListWindowOffSet);
+    Platform::ComPtr<IListWindow> window = EngineWindows::Get().NewListWindow();
+    showEvents_ = window;
+    try {
+        window->Init(hMsg_, offSet);
+        window->setEditAllowed(bEdit);
+        window->setEventFile(sFile);
+        window->setPassword(sPassword);
+        window->setEngine(shared_from_this());
+        window->FillList();
+    } catch (...) {
+        if (showEvents_ == window) showEvents_.reset();
+        throw;
+    }
+    window->Show(iStyle);
+}
 
 void CPlentEngine::Remove(const std::string& sIdentifier)
 {

@@ -51,6 +51,11 @@ public:
 
     int32_t hMsg() const { return hMsg_; }
     int16_t OffSet() const;
+    // The message number base of a window: OffSet plus the window's own
+    // offset; an overflow error when that leaves the 16-bit range.
+    int16_t WindowOffSet(int16_t windowOffSet) const;
+    static constexpr int16_t EditorWindowOffSet = 100;
+    static constexpr int16_t ListWindowOffSet = 200;
 
     bool StartupScanDone() const { return startupScanDone_; }
     void setStartupScanDone(bool v) { startupScanDone_ = v; }

@@ -1,0 +1,164 @@
+#include "frmShowPlents.h"
+
+#include <QEvent>
+#include <QLayout>
+
+#include "ShowPlentsBar.h"
+#include "Plent/engine/CPlentEngine.h"
+#include "Plent/msg/CMsg.h"
+#include "Platform/ui/ActiveBar.h"
+#include "Platform/ui/ReportList.h"
+#include "Platform/ui/Twips.h"
+#include "Platform/ui/UiProperties.h"
+
+namespace Plent {
+
+namespace {
+
+using Platform::Twips;
+
+constexpr int WindowWidth = 10800;
+constexpr int WindowHeight = 3600;
+// The list's distance from the top and the sides of the free area.
+constexpr int ListTop = 60;
+constexpr int ListLeft = 60;
+
+struct TextDesign {
+    int16_t msgNr;
+    const char* text;
+};
+
+constexpr TextDesign ColumnHeaders[] = {
+    {6, "Identifizierung"}, {7, "Beschreibung"}, {8, "nächster Start"}, {9, "letzter Start"}, {10, "letzter Status"},
+};
+
+// The texts of Status 0 to 4.
+constexpr TextDesign StatusTexts[PlentRowTexts::StatusCount] = {
+    {1, "noch offen"}, {2, "durchgeführt"}, {3, "als durchgeführt betrachtet"}, {4, "Alarm"}, {5, "angehalten"},
+};
+
+constexpr const char* RecordTools[] = {"Add", "Edit", "Del", "Show", "Stop", "Go"};
+
+} // namespace
+
+frmShowPlents::frmShowPlents()
+    : Msg(std::make_unique<CMsg>())
+    , clientArea_(new QWidget(this))
+    , lvwPlents(new Platform::ReportList(clientArea_))
+    , ActiveBar1(new Platform::ActiveBar(this))
+{
+    setWindowTitle("Anzeigen aller Events");
+    Platform::UiProperties::setTag(this, "MsgNr=0");
+    lvwPlents->setObjectName("lvwPlents");
+    ActiveBar1->setObjectName("ActiveBar1");
+    ShowPlentsBar::Build(*ActiveBar1);
+    setCentralWidget(clientArea_);
+    clientArea_->installEventFilter(this);
+    connect(lvwPlents, &Platform::ReportList::mousePressed, this, &frmShowPlents::lvwPlents_MouseDown);
+    connect(ActiveBar1, &Platform::ActiveBar::Click, this, &frmShowPlents::ActiveBar1_Click);
+
+    resize(Twips::toPixels(WindowWidth), Twips::toPixels(WindowHeight));
+    layout()->activate();
+    ArrangeControls();
+    UpdateTools();
+}
+
+frmShowPlents::~frmShowPlents() = default;
+
+void frmShowPlents::Init(int32_t hMsg, int16_t iOffSet)
+{
+    Msg->setOffSet(iOffSet);
+    hMsg_ = hMsg;
+    Msg->SetAll(hMsg, this);
+    InitColumns();
+    loadStatusTexts();
+}
+
+void frmShowPlents::InitColumns()
+{
+    for (const TextDesign& header : ColumnHeaders)
+        lvwPlents->addColumn(QString::fromStdString(Msg->GetString(hMsg_, header.msgNr, header.text)));
+}
+
+// Looked up once: a text missing in the library is announced once, not at
+// every rebuild of every row.
+void frmShowPlents::loadStatusTexts()
+{
+    std::array<QString, PlentRowTexts::StatusCount> texts;
+    for (size_t status = 0; status < texts.size(); ++status) {
+        const TextDesign& design = StatusTexts[status];
+        texts[status] = QString::fromStdString(Msg->GetString(hMsg_, design.msgNr, design.text));
+    }
+    rowTexts_.setStatusTexts(std::move(texts));
+}
+
+void frmShowPlents::FillList()
+{
+    if (engine_) lvwPlents->setRows(rowTexts_.rows(engine_->Plents()));
+    else lvwPlents->clear();
+    UpdateTools();
+}
+
+// A size that would be negative (a very small window) is left as it was.
+void frmShowPlents::ArrangeControls()
+{
+    const int innerWidth = Twips::fromPixels(clientArea_->width());
+    const int innerHeight = Twips::fromPixels(clientArea_->height());
+    const int width = innerWidth - 2 * ListLeft;
+    const int height = innerHeight - (ListTop + ListLeft);
+    QRect geometry(Twips::toPixels(ListLeft), Twips::toPixels(ListTop), lvwPlents->width(), lvwPlents->height());
+    if (width >= 0) geometry.setWidth(Twips::toPixels(width));
+    if (height >= 0) geometry.setHeight(Twips::toPixels(height));
+    lvwPlents->setGeometry(geometry);
+}
+
+bool frmShowPlents::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == clientArea_ && event->type() == QEvent::Resize) ArrangeControls();
+    return Form::eventFilter(watched, event);
+}
+
+void frmShowPlents::lvwPlents_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, const QPoint& pos)
+{
+    const int row = lvwPlents->hitTest(pos);
+    selectedIdentifier_ = row < 0 ? std::string() : lvwPlents->text(row).toStdString();
+    UpdateTools();
+}
+
+std::shared_ptr<CPlent> frmShowPlents::selectedEvent() const
+{
+    if (selectedIdentifier_.empty() || !engine_) return nullptr;
+    return engine_->Plents().Item(selectedIdentifier_);
+}
+
+void frmShowPlents::enableTool(const char* name, bool enabled) { ActiveBar1->Tool(name)->setEnabled(enabled); }
+
+void frmShowPlents::UpdateTools()
+{
+    for (const char* name : {"Open", "Save"}) ActiveBar1->Tool(name)->setVisible(!eventFile_.empty());
+    const std::shared_ptr<CPlent> selected = selectedEvent();
+    for (const char* name : RecordTools) enableTool(name, false);
+    if (!editAllowed_) {
+        enableTool("Show", selected != nullptr);
+        return;
+    }
+    enableTool("Add", true);
+    if (!selected) return;
+    for (const char* name : {"Edit", "Del", "Show"}) enableTool(name, true);
+    const bool stopped = selected->Status() == Status::Stopped;
+    enableTool("Stop", !stopped);
+    enableTool("Go", stopped);
+}
+
+void frmShowPlents::ActiveBar1_Click(Platform::ActiveBarTool* Tool)
+{
+    if (Tool->Name() == "Exit") Unload();
+}
+
+void frmShowPlents::Form_Unload()
+{
+    if (engine_) engine_->setObjShowEvents(nullptr);
+    Msg.reset();
+}
+
+} // namespace Plent

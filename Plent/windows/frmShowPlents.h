@@ -1,0 +1,91 @@
+#pragma once
+#include <QMainWindow>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "PlentRowTexts.h"
+#include "Platform/ui/Form.h"
+
+namespace Platform {
+class ActiveBar;
+class ActiveBarTool;
+class ReportList;
+} // namespace Platform
+
+namespace Plent {
+
+class CMsg;
+class CPlent;
+class CPlentEngine;
+
+// The event list window: every event of the engine with identifier,
+// description, next start, last start and last status, and the menu bar and
+// toolbars with the commands on them. It registers with the engine as
+// objShowEvents while it is loaded and takes the registration back when it
+// unloads, which ends the runner at its next poll.
+//
+// The list sits inside the area the bars leave free. SelectedIdentifier is
+// the event under the last mouse press in the list; rebuilding the rows
+// keeps it.
+class frmShowPlents : public Platform::Form<QMainWindow> {
+    Q_OBJECT
+
+public:
+    // Form_Load: the controls with their design texts, the window's size,
+    // the layout and the tool states.
+    frmShowPlents();
+    ~frmShowPlents() override;
+
+    // The texts of the language library (hMsg -1: the design texts stay) at
+    // message number base iOffSet, and the list's columns.
+    void Init(int32_t hMsg, int16_t iOffSet);
+
+    // Members for the engine library only.
+    void setEngine(std::shared_ptr<CPlentEngine> engine) { engine_ = std::move(engine); }
+    bool EditAllowed() const { return editAllowed_; }
+    void setEditAllowed(bool editAllowed) { editAllowed_ = editAllowed; }
+    const std::string& EventFile() const { return eventFile_; }
+    void setEventFile(std::string eventFile) { eventFile_ = std::move(eventFile); }
+    const std::string& Password() const { return password_; }
+    void setPassword(std::string password) { password_ = std::move(password); }
+    const std::string& SelectedIdentifier() const { return selectedIdentifier_; }
+
+    // Rebuilds every row from the engine's events, then the tool states.
+    void FillList();
+    // Which tools can be used, after the settings, the selection and the
+    // selected event's status.
+    void UpdateTools();
+
+protected:
+    void Form_Unload() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void InitColumns();
+    void loadStatusTexts();
+    void ArrangeControls();
+    void lvwPlents_MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, const QPoint& pos);
+    void ActiveBar1_Click(Platform::ActiveBarTool* Tool);
+    // The event SelectedIdentifier names; nullptr when there is none, which
+    // counts as no selection.
+    std::shared_ptr<CPlent> selectedEvent() const;
+    void enableTool(const char* name, bool enabled);
+
+    std::shared_ptr<CPlentEngine> engine_;
+    bool editAllowed_ = false;
+    std::string eventFile_;
+    std::string password_;
+    std::string selectedIdentifier_;
+    std::unique_ptr<CMsg> Msg;
+    int32_t hMsg_ = 0;
+
+    // The area the bars leave free, holding the list.
+    QWidget* clientArea_;
+    Platform::ReportList* lvwPlents;
+    Platform::ActiveBar* ActiveBar1;
+    PlentRowTexts rowTexts_;
+};
+
+} // namespace Plent

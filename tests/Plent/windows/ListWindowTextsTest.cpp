@@ -1,0 +1,137 @@
+// What the list window shows: its design texts, the library's texts, the
+// rows with their dates and status texts, and where the list sits.
+#include "ListWindowFixture.h"
+
+#include <QMenuBar>
+
+#include "Platform/modules/Library.h"
+#include "Platform/modules/ModulePath.h"
+#include "Platform/ui/UiProperties.h"
+
+using namespace ListWindowFixtures;
+
+namespace {
+
+class ListWindowTexts : public ListWindowTest {
+protected:
+    void fillWithStatuses()
+    {
+        for (int16_t s : {0, 1, 2, 3, 4, 7}) addEvent(*engine, "e" + std::to_string(s), at(2026, 5, 4, 10, 30), s);
+    }
+    std::vector<QString> statusColumn() const
+    {
+        std::vector<QString> texts;
+        for (int r = 0; r < list().rowCount(); ++r) texts.push_back(list().subItem(r, 4));
+        return texts;
+    }
+};
+
+TEST_F(ListWindowTexts, WithoutALibraryTheGermanDesignTextsStay)
+{
+    fillWithStatuses();
+    engine->ShowEvents(0);
+    EXPECT_EQ(window()->windowTitle(), "Anzeigen aller Events");
+    EXPECT_EQ(Platform::UiProperties::read(window(), "Tag"), "MsgNr=0");
+    EXPECT_EQ(headers(), (std::vector<QString>{"Identifizierung", "Beschreibung", "nächster Start", "letzter Start",
+                                               "letzter Status"}));
+    EXPECT_EQ(statusColumn(), (std::vector<QString>{"noch offen", "durchgeführt", "als durchgeführt betrachtet",
+                                                    "Alarm", "angehalten", "status [7] unknown!"}));
+    EXPECT_EQ(bar().Band("Datei-Menü")->Tool("Open")->Caption(), "Ö&ffnen");
+    EXPECT_EQ(bar().Band("Datei-Menü")->Tool("Open")->ToolTipText(), "Datei öffnen");
+    EXPECT_EQ(bar().Band("Haupt-Menü")->Tool("mnuDataRec")->Caption(), "Daten&sätze");
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(ListWindowTexts, TheLanguageLibraryGivesTheEnglishTexts)
+{
+    const Platform::ModuleHandle hMsg =
+        Platform::LoadLibraryA((Platform::ModulePath::executableDir() / "Pelmor.dll").string().c_str());
+    ASSERT_GT(hMsg, 0);
+    engine->Init(hMsg, 1000);
+    fillWithStatuses();
+    engine->ShowEvents(0);
+    EXPECT_EQ(window()->windowTitle(), "Display all events");
+    EXPECT_EQ(headers(), (std::vector<QString>{"identifier", "description", "next start", "last start", "last status"}));
+    EXPECT_EQ(statusColumn(), (std::vector<QString>{"still open", "done", "seen as done", "alarm", "stopped",
+                                                    "status [7] unknown!"}));
+    for (const char* band : {"Datensätze-Menü", "Toolbar-Datensätze"}) {
+        EXPECT_EQ(bar().Band(band)->Tool("Stop")->Caption(), "deactivate");
+        EXPECT_EQ(bar().Band(band)->Tool("Stop")->ToolTipText(), "deactivate one event");
+    }
+    EXPECT_EQ(bar().Band("Toolbar")->Tool("Exit")->Caption(), "exit");
+    EXPECT_EQ(bar().Band("Haupt-Menü")->Tool("mnuFile")->Caption(), "&File");
+    EXPECT_TRUE(boxes.empty()) << boxes.front();
+    window()->Unload();
+    Platform::FreeLibrary(hMsg);
+}
+
+TEST_F(ListWindowTexts, TheBandsHoldTheirToolsInDesignOrder)
+{
+    engine->ShowEvents(0);
+    auto names = [&](const char* band) {
+        std::vector<QString> tools;
+        for (auto* t : bar().Band(band)->Tools()) tools.push_back(t->Name());
+        return tools;
+    };
+    const std::vector<QString> records{"Edit", "Show", "Add", "Del", "Stop", "Go"};
+    EXPECT_EQ(names("Haupt-Menü"), (std::vector<QString>{"mnuFile", "mnuDataRec"}));
+    EXPECT_EQ(names("Datei-Menü"), (std::vector<QString>{"Open", "Save", "Exit"}));
+    EXPECT_EQ(names("Toolbar"), (std::vector<QString>{"Exit", "Open", "Save"}));
+    EXPECT_EQ(names("Datensätze-Menü"), records);
+    EXPECT_EQ(names("Toolbar-Datensätze"), records);
+    std::vector<QString> global;
+    for (auto* t : bar().Tools()) global.push_back(t->Name());
+    EXPECT_EQ(global, (std::vector<QString>{"Go", "Stop", "Del", "Add", "Show", "Edit", "Exit", "Save", "Open"}));
+    EXPECT_EQ(bar().Band("Toolbar-Datensätze")->Tool("Go")->Description(), "MsgNr=11");
+    EXPECT_EQ(bar().Band("Haupt-Menü")->Tool("mnuDataRec")->Description(), "MsgNr=24");
+}
+
+TEST_F(ListWindowTexts, RowsFollowTheCollectionWithDatesInTheGeneralForm)
+{
+    auto ran = addEvent(*engine, "ran", at(2026, 5, 5, 10, 30));
+    ran->setLastStart(at(2026, 5, 4, 0, 0).toDate());
+    auto once = addEvent(*engine, "atStart", at(2026, 1, 1));
+    once->setNextStart(0);
+    engine->Plents().Add(CPlentEngine::NewPlent(), "first", "ran");
+    engine->ShowEvents(0);
+    ASSERT_EQ(list().rowCount(), 3);
+    EXPECT_EQ(row(0), (std::vector<QString>{"first", "", "00:00:00", "00:00:00", "noch offen"}));
+    EXPECT_EQ(row(1), (std::vector<QString>{"ran", "about ran", "05.05.2026 10:30:00", "04.05.2026", "noch offen"}));
+    EXPECT_EQ(row(2), (std::vector<QString>{"atStart", "about atStart", "00:00:00", "00:00:00", "noch offen"}));
+
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    window()->FillList();
+    EXPECT_EQ(list().subItem(1, 2), "5/5/2026 10:30:00 AM");
+    EXPECT_EQ(list().subItem(1, 3), "5/4/2026");
+}
+
+TEST_F(ListWindowTexts, AnEmptyCollectionGivesFiveHeadersAndNoRows)
+{
+    engine->ShowEvents(0);
+    EXPECT_EQ(list().columnCount(), 5);
+    EXPECT_EQ(list().rowCount(), 0);
+}
+
+TEST_F(ListWindowTexts, TheWindowOpensAtItsDesignSizeWithTheListInTheFreeArea)
+{
+    engine->ShowEvents(0);
+    frmShowPlents& w = *window();
+    EXPECT_EQ(w.size(), QSize(720, 240));
+    const QWidget* free = w.centralWidget();
+    EXPECT_GT(free->y(), w.menuBar()->y()) << "below the menu bar and the toolbars";
+    auto expectListInside = [&] {
+        EXPECT_EQ(list().geometry(), QRect(4, 4, free->width() - 8, free->height() - 8));
+    };
+    expectListInside();
+    w.resize(900, 500);
+    QCoreApplication::processEvents();
+    expectListInside();
+
+    const QRect before = list().geometry();
+    w.setMinimumSize(0, 0);
+    w.centralWidget()->setMinimumSize(0, 0);
+    w.centralWidget()->resize(6, 6);
+    EXPECT_EQ(list().size(), before.size()) << "negative sizes leave the list as it was";
+}
+
+} // namespace
