@@ -23,8 +23,8 @@ QString plainBlanks(QString text)
 std::optional<DateTime> parseTime(const QString& text)
 {
     const QLocale locale;
-    const QStringList formats{locale.timeFormat(QLocale::ShortFormat), QStringLiteral("H:mm"), QStringLiteral("H:mm:ss"),
-                              QStringLiteral("h:mm AP"), QStringLiteral("h:mm:ss AP")};
+    const QStringList formats{locale.timeFormat(QLocale::ShortFormat), QStringLiteral("H:mm"),
+                              QStringLiteral("H:mm:ss"), QStringLiteral("h:mm AP"), QStringLiteral("h:mm:ss AP")};
     const QString plain = plainBlanks(text);
     for (const QString& format : formats) {
         const QTime t = locale.toTime(plain, plainBlanks(format));

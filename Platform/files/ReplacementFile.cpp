@@ -53,6 +53,8 @@ int createUnique(const std::string& base, std::string& name)
 int createBeside(const std::string& target, std::string& name)
 {
     const int fd = createUnique(target, name);
+    // Creating a file can only miss its directory, not the file itself.
+    if (fd < 0 && errno == ENOENT) Raise(Err::PathNotFound, "ReplacementFile.create");
     if (fd < 0) raiseErrno("create");
     struct stat old {};
     if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode) && ::fchmod(fd, old.st_mode & 07777) != 0) {

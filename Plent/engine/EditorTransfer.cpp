@@ -84,7 +84,8 @@ void EditorTransfer::unlessToForm(CUnless& u, IPlentForm& form)
             else form.setDaySelected(d->Day(), true);
         }
     }
-    for (const auto& w : u.WeekDays()) form.setWeekDaySelected(w->WeekDay() != Sunday ? w->WeekDay() - 1 : SundayRow, true);
+    for (const auto& w : u.WeekDays())
+        form.setWeekDaySelected(w->WeekDay() != Sunday ? w->WeekDay() - 1 : SundayRow, true);
     if (u.FromTable()) form.setWeekDaySelected(FromTableRow, true);
 }
 

@@ -10,7 +10,9 @@ class CPlentEngine;
 // the window, and what the transfer between window and event reads and
 // writes. Controls are named as designed ("txtIdentifier", "chkDelete",
 // "optRetryMode"). Writing a value runs the control's handlers exactly as a
-// user's change would, and only when the value really changes.
+// user's change would, and only when the value really changes. A name the
+// window does not have, an option index outside its array and a mark index
+// outside its table raise errors.
 struct IPlentForm {
     virtual ~IPlentForm() = default;
 

@@ -23,10 +23,6 @@ public:
     struct Failure {
         int tab;
         const char* control;
-        friend bool operator==(const Failure& a, const Failure& b)
-        {
-            return a.tab == b.tab && std::string(a.control) == b.control;
-        }
     };
     // Answers whether an event has the identifier; empty outside add mode.
     using ExistEvent = std::function<bool(const std::string&)>;

@@ -179,7 +179,11 @@ void frmPlent::centreOverOwner()
     if (owner == this) owner = nullptr;
     QRect area = owner ? owner->frameGeometry() : QRect();
     if (!owner && screen()) area = screen()->availableGeometry();
-    if (area.isValid()) move(area.center() - rect().center());
+    if (area.isValid()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(area.center());
+        move(frame.topLeft());
+    }
     if (owner && owner->windowHandle()) {
         winId();
         windowHandle()->setTransientParent(owner->windowHandle());
@@ -234,6 +238,11 @@ void frmPlent::setDelayOptionsEnabled(bool enabled)
     for (QRadioButton* option : ui_.optDelay) option->setEnabled(enabled);
 }
 
+void frmPlent::setModesEnabled(int first, int last, bool enabled)
+{
+    for (int i = first; i <= last; ++i) ui_.optRetryMode[static_cast<size_t>(i)]->setEnabled(enabled);
+}
+
 void frmPlent::setStartBoxesEnabled(bool enabled)
 {
     ui_.txtFirstStartDate->setEnabled(enabled);
@@ -243,15 +252,13 @@ void frmPlent::setStartBoxesEnabled(bool enabled)
 // Deleting after the first start contradicts a repetition.
 void frmPlent::chkDelete_Click()
 {
-    const bool free = !ui_.chkDelete->isChecked();
-    for (int i = RetryMode::Minutes; i <= RetryMode::Years; ++i) ui_.optRetryMode[static_cast<size_t>(i)]->setEnabled(free);
+    setModesEnabled(RetryMode::Minutes, RetryMode::Years, !ui_.chkDelete->isChecked());
 }
 
 // Moving to the next day needs a repetition to move within.
 void frmPlent::chkMove_Click()
 {
-    const bool free = !ui_.chkMove->isChecked();
-    for (int i = RetryMode::OncePerRun; i <= RetryMode::Once; ++i) ui_.optRetryMode[static_cast<size_t>(i)]->setEnabled(free);
+    setModesEnabled(RetryMode::OncePerRun, RetryMode::Once, !ui_.chkMove->isChecked());
 }
 
 void frmPlent::txtDelay_Change() { setDelayOptionsEnabled(isNonZeroInteger(ui_.txtDelay->text())); }

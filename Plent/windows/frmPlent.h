@@ -85,6 +85,7 @@ private:
     void msgWeekDay_KeyPress(int KeyAscii);
 
     void setDelayOptionsEnabled(bool enabled);
+    void setModesEnabled(int first, int last, bool enabled);
     void setStartBoxesEnabled(bool enabled);
     void sendTo(int tab, const char* control);
 

@@ -145,8 +145,8 @@ void frmPlentControls::buildDelayFrame(ControlPlacer& placer, QWidget* container
     lblDelay = rightAligned(placer.place<QLabel>(fraDelay, "lblDelay", {240, 300, 2115, 195}, 41, 6),
                             QStringLiteral("Max. Verzögerung in Minuten:"));
     txtDelay = withText(placer.place<QLineEdit>(fraDelay, "txtDelay", {2460, 240, 735, 285}, 5), "0");
-    placeOptions<3>(placer, fraDelay, "optDelay", optDelay, {u"durchführen", u"als durchgeführt betrachten", u"Alarm"},
-                    660, 600, 2715, 6, 7);
+    placeOptions<3>(placer, fraDelay, "optDelay", optDelay,
+                    {u"durchführen", u"als durchgeführt betrachten", u"Alarm"}, 660, 600, 2715, 6, 7);
     optDelay[0]->setChecked(true);
     for (QRadioButton* option : optDelay) option->setEnabled(false);
 }

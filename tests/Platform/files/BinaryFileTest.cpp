@@ -73,6 +73,6 @@ TEST_F(BinaryFileTest, FailuresCarryTheRunTimeErrorNumber)
         ReplacementFile((dir / "missing" / "x").string());
         FAIL();
     } catch (const AutomationError& e) {
-        EXPECT_EQ(e.number(), 53);
+        EXPECT_EQ(e.number(), 76); // the directory is missing, not the file
     }
 }

@@ -120,7 +120,8 @@ TEST_P(EditorTransfer, AnEventComesBackAsItWasButForTheSeconds)
     excludeWeekDay(*original, 2); // Monday, then Sunday: the editor's order
     excludeWeekDay(*original, 1);
     original->Unless().setFromTable(true);
-    const auto table = std::filesystem::temp_directory_path() / ("EditorTransferTest-" + std::to_string(::getpid()) + ".tab");
+    const auto table =
+        std::filesystem::temp_directory_path() / ("EditorTransferTest-" + std::to_string(::getpid()) + ".tab");
     std::ofstream(table) << "01.01.2030\r\n";
     engine.setUnlessTable(table.string());
 

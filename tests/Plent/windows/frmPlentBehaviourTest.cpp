@@ -15,6 +15,8 @@ struct ModeEffects {
     const char* countUnit;
 };
 
+void PrintTo(const ModeEffects& e, std::ostream* os) { *os << "mode " << e.mode; }
+
 class frmPlentModes : public EditorFixture, public ::testing::WithParamInterface<ModeEffects> {};
 
 } // namespace
@@ -226,4 +228,23 @@ TEST_F(frmPlentBehaviour, ACaptionMissingFromTheLibraryIsAnnouncedOnce)
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0], "Message 1157 not found!");
     EXPECT_EQ(form->windowTitle(), "Event anzeigen");
+}
+
+TEST_F(frmPlentBehaviour, OpensCentredOverTheActiveWindow)
+{
+    QWidget owner;
+    owner.setGeometry(100, 80, 900, 700);
+    owner.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&owner));
+    QApplication::setActiveWindow(&owner);
+    form->Hide();
+
+    QPoint centre;
+    QTimer::singleShot(0, [&] {
+        centre = form->frameGeometry().center();
+        form->close();
+    });
+    form->ShowModal();
+    EXPECT_LE((centre - owner.frameGeometry().center()).manhattanLength(), 2);
+    EXPECT_EQ(form->windowHandle()->transientParent(), owner.windowHandle());
 }

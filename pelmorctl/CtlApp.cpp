@@ -1,0 +1,119 @@
+#include "CtlApp.h"
+
+#include <optional>
+#include <sstream>
+
+#include "CtlError.h"
+#include "ExportCommand.h"
+#include "ImportCommand.h"
+#include "ListCommand.h"
+#include "MessagesToStream.h"
+#include "NextCommand.h"
+#include "Platform/automation/AutomationError.h"
+#include "SimulateCommand.h"
+
+namespace Ctl {
+
+CtlApp::CtlApp()
+{
+    commands_.push_back(std::make_unique<ListCommand>());
+    commands_.push_back(std::make_unique<ExportCommand>());
+    commands_.push_back(std::make_unique<ImportCommand>());
+    commands_.push_back(std::make_unique<NextCommand>());
+    commands_.push_back(std::make_unique<SimulateCommand>());
+}
+
+int CtlApp::run(const std::vector<std::string>& words, Console& io)
+{
+    if (words.empty()) {
+        io.err << programHelp();
+        return ExitStatus::BadInput;
+    }
+    const std::string& first = words.front();
+    if (first == "--help" || first == "-h" || first == "help") {
+        if (words.size() == 1) {
+            io.out << programHelp();
+            return ExitStatus::Ok;
+        }
+        const Command* command = find(words[1]);
+        if (!command) return unknownCommand(words[1], io);
+        io.out << commandHelp(*command);
+        return ExitStatus::Ok;
+    }
+    Command* command = find(first);
+    if (!command) return unknownCommand(first, io);
+    return runCommand(*command, {words.begin() + 1, words.end()}, io);
+}
+
+int CtlApp::unknownCommand(const std::string& name, Console& io)
+{
+    io.err << "pelmorctl: unknown command '" << name << "'\nTry 'pelmorctl --help'.\n";
+    return ExitStatus::BadInput;
+}
+
+int CtlApp::runCommand(Command& command, const std::vector<std::string>& words, Console& io)
+{
+    std::optional<Arguments> args;
+    try {
+        args.emplace(words, command.options());
+        if (!args->helpWanted()) args->expectPositionals(command.positionals());
+    } catch (const CtlError& e) {
+        io.err << "pelmorctl " << command.name() << ": " << e.what() << "\nusage: pelmorctl " << command.synopsis()
+               << "\nTry 'pelmorctl " << command.name() << " --help'.\n";
+        return e.exitStatus();
+    }
+    if (args->helpWanted()) {
+        io.out << commandHelp(command);
+        return ExitStatus::Ok;
+    }
+
+    const MessagesToStream messages(io.err);
+    try {
+        command.run(*args, io);
+        if (!io.out.flush()) throw CtlError::failure("cannot write the output");
+        return ExitStatus::Ok;
+    } catch (const CtlError& e) {
+        io.err << "pelmorctl " << command.name() << ": " << e.what() << '\n';
+        return e.exitStatus();
+    } catch (const Platform::AutomationError& e) {
+        io.err << "pelmorctl " << command.name() << ": " << CtlError::engineFailure("the engine failed", e).what()
+               << '\n';
+        if (e.source() == "CPlentEngine::UnlessFromTable" && !args->has("table"))
+            io.err << "The unless rule of an event reads the table of exception dates: give it with --table PATH.\n";
+        return ExitStatus::Failure;
+    } catch (const std::exception& e) {
+        io.err << "pelmorctl " << command.name() << ": " << e.what() << '\n';
+        return ExitStatus::Failure;
+    }
+}
+
+Command* CtlApp::find(const std::string& name) const
+{
+    for (const auto& command : commands_) {
+        if (command->name() == name) return command.get();
+    }
+    return nullptr;
+}
+
+std::string CtlApp::commandHelp(const Command& command)
+{
+    return "usage: pelmorctl " + command.synopsis() + "\n\n" + command.help();
+}
+
+std::string CtlApp::programHelp() const
+{
+    std::ostringstream text;
+    text << "usage: pelmorctl COMMAND [ARGUMENTS]\n\n"
+            "Inspects, previews, simulates, exports and imports event files.\n\n"
+            "Commands:\n";
+    for (const auto& command : commands_) {
+        text << "  " << command->name() << std::string(10 - command->name().size(), ' ') << command->summary() << '\n';
+    }
+    text << "\nDates are local wall-clock times written \"YYYY-MM-DD HH:MM:SS\"; seconds may be\n"
+            "left out on input. Messages of the engine appear on standard error.\n"
+            "Exit status: 0 success, 1 the file or the engine failed, 2 bad usage or input.\n"
+            "Run 'pelmorctl COMMAND --help' for the details of a command.\n";
+    return text.str();
+}
+
+} // namespace Ctl

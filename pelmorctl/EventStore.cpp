@@ -1,0 +1,44 @@
+#include "EventStore.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "CtlError.h"
+#include "Plent/engine/CPlentEngine.h"
+#include "Platform/automation/AutomationError.h"
+
+namespace Ctl {
+
+namespace {
+
+// A directory opens like an empty file on some systems, which the engine
+// would take for a file without events.
+void refuseDirectory(const std::string& path, const std::string& doing)
+{
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) throw CtlError::failure(doing + " '" + path + "': it is a directory");
+}
+
+} // namespace
+
+void EventStore::load(Plent::CPlentEngine& engine, const std::string& path)
+{
+    refuseDirectory(path, "cannot read");
+    try {
+        engine.LoadObjects(path);
+    } catch (const Platform::AutomationError& e) {
+        throw CtlError::engineFailure("cannot read '" + path + "'", e);
+    }
+}
+
+void EventStore::save(Plent::CPlentEngine& engine, const std::string& path)
+{
+    refuseDirectory(path, "cannot write");
+    try {
+        engine.SaveObjects(path);
+    } catch (const Platform::AutomationError& e) {
+        throw CtlError::engineFailure("cannot write '" + path + "'", e);
+    }
+}
+
+} // namespace Ctl

@@ -1,0 +1,32 @@
+#include "ListCommand.h"
+
+#include "EventStore.h"
+#include "EventTable.h"
+#include "EventTsv.h"
+#include "Plent/engine/CPlentEngine.h"
+
+namespace Ctl {
+
+std::string ListCommand::help() const
+{
+    return "Shows the events of the event file FILE in list order, the order in which\n"
+           "the engine hands out events that are due at the same time.\n\n"
+           "Without options an aligned table for people. With --tsv one line per event\n"
+           "with these tab-separated columns and nothing else:\n"
+           "  Identifier, NextStart, LastStart, Status (the code), RetryMode, Retry,\n"
+           "  Finished (0 or 1), Description, Parameter\n"
+           "Dates are written YYYY-MM-DD HH:MM:SS, rounded to the second. A backslash,\n"
+           "tab, line feed or carriage return in a text is written \\\\, \\t, \\n or \\r.\n\n"
+           "Example:\n"
+           "  pelmorctl list Pelmor.dat --tsv\n";
+}
+
+void ListCommand::run(const Arguments& args, Console& io)
+{
+    Plent::CPlentEngine engine;
+    EventStore::load(engine, args.positionals()[0]);
+    if (args.has("tsv")) EventTsv::write(io.out, engine.Plents());
+    else EventTable::write(io.out, engine.Plents());
+}
+
+} // namespace Ctl

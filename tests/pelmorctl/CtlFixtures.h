@@ -1,0 +1,114 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "pelmorctl/CtlApp.h"
+#include "Plent/engine/CPlentEngine.h"
+#include "Platform/dates/DateTime.h"
+
+namespace ctlfixtures {
+
+namespace fs = std::filesystem;
+using Platform::DateTime;
+
+// What one run of pelmorctl gave.
+struct CtlRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs pelmorctl in-process with the given words after the program name.
+inline CtlRun ctl(const std::vector<std::string>& words, const std::string& input = "")
+{
+    std::istringstream in(input);
+    std::ostringstream out, err;
+    Ctl::Console io{in, out, err};
+    CtlRun run;
+    run.status = Ctl::CtlApp().run(words, io);
+    run.out = out.str();
+    run.err = err.str();
+    return run;
+}
+
+// A directory of its own, removed with everything in it afterwards.
+class TempDir {
+public:
+    TempDir()
+    {
+        std::string pattern = (fs::temp_directory_path() / "pelmorctl-XXXXXX").string();
+        path_ = ::mkdtemp(pattern.data());
+    }
+    ~TempDir() { fs::remove_all(path_); }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    std::string file(const std::string& name) const { return (path_ / name).string(); }
+
+private:
+    fs::path path_;
+};
+
+inline std::string readFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+inline void writeFile(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+inline DateTime at(int y, int mo, int d, int h = 0, int mi = 0, int s = 0)
+{
+    return DateTime::fromCivil(y, mo, d, h, mi, s);
+}
+
+inline std::shared_ptr<Plent::CPlent> event(const std::string& identifier, int16_t retryMode, int16_t retry,
+                                           DateTime nextStart)
+{
+    auto e = Plent::CPlentEngine::NewPlent();
+    e->setIdentifier(identifier);
+    e->setRetryMode(retryMode);
+    e->setRetry(retry);
+    e->setNextStart(nextStart.toDate());
+    return e;
+}
+
+// Writes the events, in order, as an event file through the engine's save.
+inline void saveEvents(const std::string& path, const std::vector<std::shared_ptr<Plent::CPlent>>& events)
+{
+    Plent::CPlentEngine engine;
+    for (const auto& e : events) engine.Plents().Add(e, e->Identifier());
+    engine.SaveObjects(path);
+}
+
+inline void addMonthDays(Plent::CUnless& u, int16_t month, std::initializer_list<int16_t> days)
+{
+    auto m = Plent::CPlentEngine::NewMonth();
+    m->setMonth(month);
+    for (int16_t d : days) {
+        auto day = Plent::CPlentEngine::NewDay();
+        day->setDay(d);
+        m->Days().Add(day, std::to_string(d));
+    }
+    u.Months().Add(m, std::to_string(month));
+}
+
+inline void addWeekDays(Plent::CUnless& u, std::initializer_list<int16_t> weekDays)
+{
+    for (int16_t w : weekDays) {
+        auto weekDay = Plent::CPlentEngine::NewWeekDay();
+        weekDay->setWeekDay(w);
+        u.WeekDays().Add(weekDay, std::to_string(w));
+    }
+}
+
+} // namespace ctlfixtures
