@@ -1,5 +1,7 @@
 #include "frmPelmor.h"
 
+#include <QApplication>
+
 #include "RunnerReport.h"
 #include "Platform/automation/ErrorInfo.h"
 #include "Platform/automation/Runtime.h"
@@ -32,14 +34,21 @@ Platform::ComPtr<Kalvor::_CPlentEngine> frmPelmor::engine() const
 
 void frmPelmor::Init(Platform::ModuleHandle hMsg)
 {
-    const std::string prefix = Platform::ModulePath::executableDir().string() + "/";
     hMsg_ = hMsg;
+    const std::string prefix = Platform::ModulePath::executableDir().string() + "/";
     Check(engine()->Init(hMsg, BaseOffset), "Init");
     Check(engine()->LoadObjects(prefix + "Pelmor.dat"), "LoadObjects");
     Check(engine()->put_UnlessTable(prefix + "Pelmor.tab"), "UnlessTable");
     Check(engine()->ShowEvents(0, Platform::VARIANT_TRUE, "", ""), "ShowEvents");
     Timer1.setInterval(PollInterval);
     Timer1.start();
+}
+
+void frmPelmor::EndSession()
+{
+    if (unloaded_) return;
+    QApplication::closeAllWindows();
+    Timer1_Timer();
 }
 
 void frmPelmor::Timer1_Timer()
@@ -70,9 +79,12 @@ void frmPelmor::startDueEvents()
     }
 }
 
+// The list window closes first, so that it lets go of the engine and the
+// root's release ends the engine.
 void frmPelmor::fail(const Platform::AutomationError& error)
 {
     RunnerReport::show(error);
+    QApplication::closeAllWindows();
     Form_Unload(1);
 }
 

@@ -20,6 +20,10 @@ public:
     ~frmPelmor() override;
 
     void Init(Platform::ModuleHandle hMsg);
+    // The system asks the program to end (SIGTERM): every window closes as
+    // when the session ends, and a poll at once ends the runner when the
+    // list window is gone.
+    void EndSession();
 
 signals:
     // The form has unloaded; the program ends with this status.

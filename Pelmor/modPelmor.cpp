@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "RunnerReport.h"
+#include "TerminationSignal.h"
 #include "frmPelmor.h"
 #include "Platform/modules/Library.h"
 #include "Platform/modules/ModulePath.h"
@@ -16,6 +17,7 @@ int main(int argc, char** argv)
     // The runner ends at the poll after the list window has closed, not
     // when its last window closes.
     QApplication::setQuitOnLastWindowClosed(false);
+    TerminationSignal termination;
 
     const std::string library = (Platform::ModulePath::executableDir() / "Pelmor.dll").string();
     const Platform::ModuleHandle hMsg = Platform::LoadLibraryA(library.c_str());
@@ -23,11 +25,13 @@ int main(int argc, char** argv)
     try {
         form = std::make_unique<frmPelmor>();
         QObject::connect(form.get(), &frmPelmor::unloaded, &app, [](int status) { QCoreApplication::exit(status); });
+        QObject::connect(&termination, &TerminationSignal::received, form.get(), &frmPelmor::EndSession);
         form->Init(hMsg);
     } catch (const Platform::AutomationError& error) {
         RunnerReport::show(error);
-        form.reset();
-        if (hMsg > 0) Platform::FreeLibrary(hMsg);
+        // Once the form is loaded it holds the library and frees it itself.
+        if (form) form.reset();
+        else if (hMsg > 0) Platform::FreeLibrary(hMsg);
         return 1;
     }
     return app.exec();

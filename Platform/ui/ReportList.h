@@ -26,6 +26,9 @@ public:
     // Cells of a row: the main text, then the sub-items.
     void addRow(QStringList cells) { model_->addRow(std::move(cells)); }
     void clear() { model_->setRows({}); }
+    // Rows made on demand (see ReportListModel::setRowSource).
+    void setRowSource(ReportListModel::RowSource source) { model_->setRowSource(std::move(source)); }
+    void invalidateRows() { model_->invalidateRows(); }
 
     int rowCount() const { return model_->rowCount(); }
     QString text(int row) const { return model_->cellText(row, 0); }

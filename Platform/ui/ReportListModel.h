@@ -3,6 +3,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
+
 namespace Platform {
 
 // The rows of a ReportList: per row its cells, the main text first and then
@@ -20,6 +22,14 @@ public:
     // rows they show.
     void setRows(QList<QStringList> rows);
     void addRow(QStringList cells);
+
+    // Rows made when they are needed: after invalidateRows, the first
+    // question about a row or the row count takes every row from the
+    // source. A list rebuilt many times before anyone looks at it makes its
+    // rows once.
+    using RowSource = std::function<QList<QStringList>()>;
+    void setRowSource(RowSource source) { source_ = std::move(source); }
+    void invalidateRows();
     QString cellText(int row, int column) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -28,8 +38,13 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
+    const QList<QStringList>& rows() const;
+
     QStringList headers_;
-    QList<QStringList> rows_;
+    RowSource source_;
+    // Made anew from source_ at the next read while stale_.
+    mutable QList<QStringList> rows_;
+    mutable bool stale_ = false;
 };
 
 } // namespace Platform

@@ -56,6 +56,7 @@ frmShowPlents::frmShowPlents()
     ShowPlentsBar::Build(*ActiveBar1);
     setCentralWidget(clientArea_);
     clientArea_->installEventFilter(this);
+    lvwPlents->setRowSource([this] { return rows(); });
     connect(lvwPlents, &Platform::ReportList::mousePressed, this, &frmShowPlents::lvwPlents_MouseDown);
 
     resize(Twips::toPixels(WindowWidth), Twips::toPixels(WindowHeight));
@@ -95,11 +96,18 @@ void frmShowPlents::loadStatusTexts()
     rowTexts_.setStatusTexts(std::move(texts));
 }
 
+// The rows are made from the events when the list is next looked at, so
+// that the rebuilds after a poll's many hand-outs make them once.
 void frmShowPlents::FillList()
 {
-    if (engine_) lvwPlents->setRows(rowTexts_.rows(engine_->Plents()));
-    else lvwPlents->clear();
+    lvwPlents->invalidateRows();
     UpdateTools();
+}
+
+QList<QStringList> frmShowPlents::rows()
+{
+    if (!engine_) return {};
+    return rowTexts_.rows(engine_->Plents());
 }
 
 // A size that would be negative (a very small window) is left as it was.

@@ -71,6 +71,8 @@ protected:
 
 private:
     void InitColumns();
+    // Every row's texts, from the engine's events as they are now.
+    QList<QStringList> rows();
     void loadStatusTexts();
     void ArrangeControls();
     void lvwPlents_MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, const QPoint& pos);

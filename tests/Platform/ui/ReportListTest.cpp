@@ -108,4 +108,31 @@ TEST_F(ReportListTest, MousePressAndReleaseReportButtonAndPosition)
     EXPECT_EQ(list.hitTest(released.at(1).at(2).toPoint()), -1);
 }
 
+TEST_F(ReportListTest, RowsFromASourceAreMadeOnceWhenTheyAreNextNeeded)
+{
+    int rows = 2;
+    int made = 0;
+    list.setRowSource([&] {
+        ++made;
+        QList<QStringList> all;
+        for (int n = 0; n < rows; ++n) all.append(event(n));
+        return all;
+    });
+    QSignalSpy resets(list.model(), &QAbstractItemModel::modelReset);
+    for (int i = 0; i < 100; ++i) list.invalidateRows();
+    EXPECT_EQ(resets.count(), 1);
+    EXPECT_EQ(made, 0);
+    EXPECT_EQ(list.rowCount(), 2);
+    EXPECT_EQ(list.text(1), "event1");
+    EXPECT_EQ(made, 1);
+
+    rows = 3;
+    list.invalidateRows();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(made, 2) << "the shown list asks for its rows";
+    EXPECT_EQ(list.hitTest(centre(2)), 2);
+    EXPECT_EQ(list.subItem(2, 1), "about event2");
+    EXPECT_EQ(resets.count(), 2);
+}
+
 } // namespace

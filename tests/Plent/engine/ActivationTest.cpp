@@ -26,8 +26,8 @@ public:
     void setEventFile(const std::string&) override {}
     void setPassword(const std::string&) override {}
     void setEngine(std::shared_ptr<CPlentEngine>) override {}
-    void FillList() override { rows.push_back(engine_.Plents().Count()); }
     void Show(int16_t) override {}
+    void FillList() override { rows.push_back(engine_.Plents().Count()); }
 
     std::vector<int32_t> rows;
 

@@ -1,0 +1,132 @@
+#include "RunnerDirectory.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include "Plent/engine/CPlentEngine.h"
+#include "Platform/dates/Clock.h"
+
+namespace {
+
+const char* const DeliveredFiles[] = {"Pelmor", "libKalvor.so", "libPlatform.so", "Pelmor.dll", "pelmor-regsvr"};
+
+// The runner's own registration beside it counts, not the test's.
+QProcessEnvironment runnerEnvironment()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("PELMOR_AUTOMATION_REGISTRY");
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    return environment;
+}
+
+} // namespace
+
+RunnerDirectory::RunnerDirectory(Delivery delivery)
+    : delivery_(delivery)
+    , prefix_(fs::path(temp_.path().toStdString()) / "prefix")
+    , dir_(delivery == Delivery::Installed ? prefix_ / PELMOR_INSTALL_DIR : fs::path(temp_.path().toStdString()) / "bin")
+{
+    fs::create_directories(dir_);
+    runner_.setStandardErrorFile(QString::fromStdString((fs::path(temp_.path().toStdString()) / "stderr.txt").string()));
+    runner_.setStandardOutputFile(QProcess::nullDevice());
+}
+
+RunnerDirectory::~RunnerDirectory()
+{
+    if (runner_.state() == QProcess::NotRunning) return;
+    runner_.kill();
+    runner_.waitForFinished(5000);
+}
+
+void RunnerDirectory::run(const QString& program, const QStringList& arguments,
+                          const QProcessEnvironment& environment) const
+{
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    ASSERT_TRUE(process.waitForFinished(60000)) << program.toStdString();
+    ASSERT_EQ(process.exitCode(), 0) << program.toStdString() << ": " << process.readAllStandardError().toStdString();
+}
+
+// The executable is copied, not linked: the runner finds its files beside
+// the real path of its executable.
+void RunnerDirectory::copyBuild()
+{
+    for (const char* file : DeliveredFiles) fs::copy_file(fs::path(PELMOR_BUILD_DIR) / file, dir_ / file);
+    run(QString::fromStdString(path("pelmor-regsvr").string()), {QString::fromStdString(path("libKalvor.so").string())},
+        runnerEnvironment());
+}
+
+void RunnerDirectory::install()
+{
+    run(PELMOR_CMAKE_COMMAND, {"--install", PELMOR_BINARY_TREE, "--prefix", QString::fromStdString(prefix_.string())},
+        runnerEnvironment());
+}
+
+void RunnerDirectory::deliver()
+{
+    if (delivery_ == Delivery::Installed) install();
+    else copyBuild();
+}
+
+void RunnerDirectory::writeEvents(const std::vector<std::shared_ptr<Plent::CPlent>>& events) const
+{
+    Plent::CPlentEngine engine;
+    for (const auto& e : events) engine.Plents().Add(e, e->Identifier());
+    engine.SaveObjects(path("Pelmor.dat").string());
+}
+
+std::string RunnerDirectory::marker(const std::string& name) const
+{
+    return "sh -c 'echo $$ > \"" + (dir_ / "markers" / name).string() + "\"'";
+}
+
+long RunnerDirectory::markerPid(const std::string& name) const
+{
+    std::ifstream in(dir_ / "markers" / name);
+    long pid = 0;
+    in >> pid;
+    return pid;
+}
+
+bool RunnerDirectory::waitForMarkers(const std::vector<std::string>& names, std::chrono::seconds limit) const
+{
+    const auto end = std::chrono::steady_clock::now() + limit;
+    for (;;) {
+        bool all = true;
+        for (const auto& name : names) all = all && markerPid(name) > 0;
+        if (all) return true;
+        if (std::chrono::steady_clock::now() > end) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+}
+
+void RunnerDirectory::start()
+{
+    fs::create_directories(dir_ / "markers");
+    runner_.setProcessEnvironment(runnerEnvironment());
+    runner_.start(QString::fromStdString(path("Pelmor").string()), {});
+    ASSERT_TRUE(runner_.waitForStarted(10000));
+}
+
+std::string RunnerDirectory::standardError() const
+{
+    std::ifstream in(fs::path(temp_.path().toStdString()) / "stderr.txt");
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::shared_ptr<Plent::CPlent> dailyEvent(const std::string& id, double hoursFromNow, const std::string& commandLine)
+{
+    auto e = Plent::CPlentEngine::NewPlent();
+    e->setIdentifier(id);
+    e->setRetryMode(Plent::RetryMode::Days);
+    e->setRetry(1);
+    e->setNextStart(Platform::Clock::now().toDate() + hoursFromNow / 24);
+    e->setParameter(commandLine);
+    return e;
+}

@@ -1,0 +1,129 @@
+// The runner as a user runs it. Its first poll comes five seconds after the
+// start, so every case that needs a poll takes that long.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
+#include "Plent/engine/CPlentEngine.h"
+#include "RunnerDirectory.h"
+#include "support/QtAppEnvironment.h"
+
+using namespace std::chrono_literals;
+
+namespace {
+
+std::string bytesOf(const fs::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+std::shared_ptr<Plent::CPlent> oncePerStart(const std::string& id, const std::string& commandLine)
+{
+    auto e = dailyEvent(id, 24 * 365, commandLine);
+    e->setRetryMode(Plent::RetryMode::OncePerRun);
+    return e;
+}
+
+void expectEndedWith(QProcess& runner, int status)
+{
+    ASSERT_TRUE(runner.waitForFinished(15000));
+    EXPECT_EQ(runner.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(runner.exitCode(), status);
+}
+
+// Every due event starts at the first poll, in list order, the once-per-start
+// events first; stopped and future events do not start, and command lines
+// that cannot be started are passed over. Ending the session closes the list
+// window, which ends the runner.
+TEST(Runner, StartsEveryDueCommandLineInOnePollAndEndsWhenItsWindowCloses)
+{
+    RunnerDirectory d;
+    d.deliver();
+    auto stopped = dailyEvent("stopped", -1, d.marker("stopped"));
+    stopped->setStatus(Plent::Status::Stopped);
+    d.writeEvents({
+        dailyEvent("due1", -1, d.marker("due1")),
+        dailyEvent("missing", -1, "/nonexistent/pelmor-program --flag"),
+        dailyEvent("unclosed", -1, "sh -c 'never closed"),
+        dailyEvent("empty", -1, ""),
+        dailyEvent("due2", -2, d.marker("due2")),
+        stopped,
+        dailyEvent("future", 2, d.marker("future")),
+        dailyEvent("due3", -1, d.marker("due3")),
+        oncePerStart("atStart", d.marker("atStart")),
+    });
+    const std::string savedEvents = bytesOf(d.path("Pelmor.dat"));
+    d.start();
+
+    ASSERT_TRUE(d.waitForMarkers({"atStart", "due1", "due2", "due3"}, 20s)) << d.standardError();
+    const std::vector<long> pids{d.markerPid("atStart"), d.markerPid("due1"), d.markerPid("due2"), d.markerPid("due3")};
+    EXPECT_TRUE(std::is_sorted(pids.begin(), pids.end())) << "started in hand-out order";
+    std::vector<fs::file_time_type> written;
+    for (const char* m : {"atStart", "due1", "due2", "due3"}) written.push_back(fs::last_write_time(d.path("markers") / m));
+    const auto [first, last] = std::minmax_element(written.begin(), written.end());
+    EXPECT_LT(*last - *first, 2500ms) << "all in one poll, not one per poll";
+
+    d.runner().terminate();
+    expectEndedWith(d.runner(), 0);
+    EXPECT_EQ(d.markerPid("stopped"), 0);
+    EXPECT_EQ(d.markerPid("future"), 0);
+    EXPECT_EQ(bytesOf(d.path("Pelmor.dat")), savedEvents) << "the runner saves nothing";
+}
+
+TEST(Runner, AMissingEventFileEndsTheStartWithTheReport)
+{
+    RunnerDirectory d;
+    d.deliver();
+    d.start();
+    expectEndedWith(d.runner(), 1);
+    EXPECT_NE(d.standardError().find("Run-time error 53 (CLSO::ReadHEADER): File not found"), std::string::npos)
+        << d.standardError();
+}
+
+// An event that excludes the days of the fixed-date table, which is not
+// there: the start computation after its hand-out fails.
+TEST(Runner, AnEngineErrorAtAPollEndsTheRunnerWithTheReport)
+{
+    RunnerDirectory d;
+    d.deliver();
+    auto e = dailyEvent("holidays", -1, d.marker("holidays"));
+    e->Unless().setFromTable(true);
+    d.writeEvents({e});
+    d.start();
+    expectEndedWith(d.runner(), 1);
+    EXPECT_NE(d.standardError().find("Run-time error 53 (CPlentEngine::UnlessFromTable)"), std::string::npos)
+        << d.standardError();
+}
+
+// The installed tree works on its own; an event file already there is kept.
+TEST(Runner, TheInstalledRunnerStartsFromItsOwnDirectory)
+{
+    RunnerDirectory d(RunnerDirectory::Delivery::Installed);
+    d.writeEvents({oncePerStart("atStart", d.marker("atStart"))});
+    const std::string userEvents = bytesOf(d.path("Pelmor.dat"));
+    d.deliver();
+    EXPECT_EQ(bytesOf(d.path("Pelmor.dat")), userEvents);
+    const std::string entry = bytesOf(d.prefix() / "share/applications/pelmor.desktop");
+    EXPECT_NE(entry.find("Exec=\"" + d.path("Pelmor").string() + "\""), std::string::npos) << entry;
+    EXPECT_TRUE(fs::exists(d.prefix() / "share/pelmor/autostart/pelmor.desktop"));
+
+    d.start();
+    ASSERT_TRUE(d.waitForMarkers({"atStart"}, 20s)) << d.standardError();
+    d.runner().terminate();
+    expectEndedWith(d.runner(), 0);
+}
+
+TEST(Runner, AFreshInstallationHasAnEmptyValidEventFile)
+{
+    RunnerDirectory d(RunnerDirectory::Delivery::Installed);
+    d.deliver();
+    Plent::CPlentEngine engine;
+    engine.LoadObjects(d.path("Pelmor.dat").string());
+    EXPECT_EQ(engine.Plents().Count(), 0);
+    EXPECT_EQ(fs::file_size(d.path("Pelmor.dat")), 33u);
+}
+
+} // namespace
