@@ -27,11 +27,6 @@ struct Command {
     void (ListWindowCommands::*run)();
 };
 
-std::string errorText(const Platform::AutomationError& error)
-{
-    return "Run-time error " + std::to_string(error.number()) + " (" + error.source() + "): " + error.description();
-}
-
 } // namespace
 
 ListWindowCommands::ListWindowCommands(frmShowPlents& window, Platform::ActiveBar& bar, Platform::ReportList& list)
@@ -65,7 +60,7 @@ void ListWindowCommands::Run(const std::string& tool)
         try {
             (this->*command.run)();
         } catch (const Platform::AutomationError& error) {
-            Platform::MessageBox::show(errorText(error));
+            Platform::MessageBox::show(error.report());
             if (window_.isLoaded()) window_.FillList();
         }
         return;
@@ -86,7 +81,7 @@ void ListWindowCommands::Form_QueryUnload(bool& Cancel, Platform::UnloadMode mod
     try {
         if (!CheckPassword()) Cancel = true;
     } catch (const Platform::AutomationError& error) {
-        Platform::MessageBox::show(errorText(error));
+        Platform::MessageBox::show(error.report());
         Cancel = true;
     }
 }
