@@ -266,4 +266,22 @@ TEST_F(ListWindowGuards, StopAndGoOnAnEventGoneMeanwhileDoNothing)
     }
 }
 
+TEST_F(ListWindowGuards, StopAndGoChangeOnlyTheStatus)
+{
+    const auto e = engine->Plents().Item("a");
+    e->setFinished(true);
+    e->setLastStart(at(2026, 5, 1, 9).toDate());
+    show(true);
+    select("a");
+    run("Stop");
+    select("a");
+    run("Go", Place::ContextMenu);
+    EXPECT_EQ(engine->Plents().Item("a"), e);
+    EXPECT_EQ(e->Status(), Status::Open);
+    EXPECT_TRUE(e->Finished()) << "a finished event stays finished";
+    EXPECT_EQ(e->NextStart(), at(2026, 5, 5, 9).toDate());
+    EXPECT_EQ(e->LastStart(), at(2026, 5, 1, 9).toDate());
+    EXPECT_EQ(rows(), (std::vector<std::string>{"a", "b"}));
+}
+
 } // namespace
