@@ -44,7 +44,7 @@ const QList<QStringList>& ReportListModel::rows() const
 {
     if (stale_) {
         stale_ = false;
-        rows_ = source_();
+        rows_ = source_ ? source_() : QList<QStringList>();
     }
     return rows_;
 }

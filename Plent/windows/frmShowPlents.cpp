@@ -60,12 +60,14 @@ frmShowPlents::frmShowPlents()
     connect(lvwPlents, &Platform::ReportList::mousePressed, this, &frmShowPlents::lvwPlents_MouseDown);
 
     resize(Twips::toPixels(WindowWidth), Twips::toPixels(WindowHeight));
+    // The free area gets its size now, not only when the window is shown.
     layout()->activate();
     ArrangeControls();
     UpdateTools();
 }
 
-frmShowPlents::~frmShowPlents() = default;
+// The list outlives the members its rows are made from.
+frmShowPlents::~frmShowPlents() { lvwPlents->setRowSource({}); }
 
 int16_t frmShowPlents::MsgOffSet() const { return Msg ? Msg->OffSet() : 0; }
 
