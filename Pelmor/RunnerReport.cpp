@@ -1,17 +1,18 @@
 #include "RunnerReport.h"
 
+#include <QCoreApplication>
+
 #include <iostream>
 
 #include "Platform/ui/MessageBox.h"
 
-std::string RunnerReport::text(const Platform::AutomationError& error)
-{
-    return "Run-time error " + std::to_string(error.number()) + " (" + error.source() + "): " + error.description();
-}
+std::string RunnerReport::text(const Platform::AutomationError& error) { return error.report(); }
 
+// Under the name of the program that ends: the runner or PelmorEdit.
 void RunnerReport::show(const Platform::AutomationError& error)
 {
     const std::string line = text(error);
-    std::cerr << "Pelmor: " << line << std::endl;
-    Platform::MessageBox::show(line, "Pelmor");
+    const std::string program = QCoreApplication::applicationName().toStdString();
+    std::cerr << program << ": " << line << std::endl;
+    Platform::MessageBox::show(line, program);
 }

@@ -20,6 +20,11 @@ AutomationError AutomationError::withSource(std::string source) const
     return AutomationError(number_, std::move(source), description_);
 }
 
+std::string AutomationError::report() const
+{
+    return "Run-time error " + std::to_string(number_) + " (" + source_ + "): " + description_;
+}
+
 void Raise(int32_t number, const std::string& source) { throw AutomationError(number, source); }
 
 void Raise(int32_t number, const std::string& source, const std::string& description)

@@ -24,6 +24,10 @@ public:
     // error it caught, keeping number and description.
     AutomationError withSource(std::string source) const;
 
+    // "Run-time error <number> (<source>): <description>", as the programs
+    // report an error to the user.
+    std::string report() const;
+
     HRESULT hresult() const { return HResultFromError(number_); }
 
 private:

@@ -3,26 +3,17 @@
 #include "EditorTransfer.h"
 #include "EngineWindows.h"
 #include "EventActivation.h"
+#include "EventEditing.h"
 #include "FixedDateTable.h"
+#include "IntegerSum.h"
 #include "NextStartRule.h"
 #include "UnlessCheck.h"
-
 #include "Plent/model/EventFile.h"
 #include "Plent/msg/CMsg.h"
 #include "Platform/automation/AutomationError.h"
 #include "Platform/automation/RuntimeError.h"
 
 namespace Plent {
-
-namespace {
-
-[[noreturn]] void notYet(const char* member)
-{
-    Platform::Raise(Platform::Err::NotImplemented, std::string("CPlentEngine.") + member,
-                    std::string("Not implemented: CPlentEngine.") + member);
-}
-
-} // namespace
 
 CPlentEngine::CPlentEngine() : msg_(std::make_unique<CMsg>()) {}
 
@@ -45,9 +36,7 @@ int16_t CPlentEngine::OffSet() const { return msg_->OffSet(); }
 
 int16_t CPlentEngine::WindowOffSet(int16_t windowOffSet) const
 {
-    const int32_t base = int32_t{OffSet()} + windowOffSet;
-    if (base > INT16_MAX || base < INT16_MIN) Platform::Raise(Platform::Err::Overflow, "Kalvor.CPlentEngine");
-    return static_cast<int16_t>(base);
+    return IntegerSum(OffSet(), windowOffSet, "Kalvor.CPlentEngine");
 }
 
 std::string CPlentEngine::ActivEvent(std::string& srDescription, std::string& srParameter, bool& brAlarm)
@@ -55,11 +44,11 @@ std::string CPlentEngine::ActivEvent(std::string& srDescription, std::string& sr
     return EventActivation(*this).ActivEvent(srDescription, srParameter, brAlarm);
 }
 
-void CPlentEngine::Update(const std::string&) { notYet("Update"); }
+void CPlentEngine::Update(const std::string& sIdentifier) { EventEditing(*this).Update(sIdentifier); }
 
-void CPlentEngine::Show(const std::string&) { notYet("Show"); }
+void CPlentEngine::Show(const std::string& sIdentifier) { EventEditing(*this).Show(sIdentifier); }
 
-void CPlentEngine::Add(std::string&) { notYet("Add"); }
+void CPlentEngine::Add(std::string& sBefore) { EventEditing(*this).Add(sBefore); }
 
 // The window is registered before it is initialised and filled, so that
 // the window finds itself registered from its first moment; a failure before

@@ -1,7 +1,10 @@
 #include "ShowPlentsBar.h"
 
 #include <QFont>
+#include <QKeySequence>
 #include <QStringList>
+
+#include <utility>
 
 #include "Platform/ui/ActiveBar.h"
 
@@ -36,6 +39,13 @@ constexpr ToolDesign CommandTools[] = {
 constexpr ToolDesign FileMenuTitle = {"mnuFile", "&Datei", "Datei", 21};
 constexpr ToolDesign DataRecMenuTitle = {"mnuDataRec", "Daten&sätze", "Datensätze bearbeiten", 24};
 
+// Keys the window hands to the bar before its controls see them.
+const std::pair<const char*, QKeySequence> Shortcuts[] = {
+    {"Open", QKeySequence(Qt::CTRL | Qt::Key_O)}, {"Save", QKeySequence(Qt::CTRL | Qt::Key_S)},
+    {"Add", QKeySequence(Qt::Key_Insert)},        {"Del", QKeySequence(Qt::Key_Delete)},
+    {"Edit", QKeySequence(Qt::Key_F2)},
+};
+
 const QStringList FileTools{"Open", "Save", "Exit"};
 const QStringList ToolbarTools{"Exit", "Open", "Save"};
 const QStringList DataRecTools{"Edit", "Show", "Add", "Del", "Stop", "Go"};
@@ -62,6 +72,7 @@ void addMenuTitle(ActiveBarBand& menuBar, const ToolDesign& title, ActiveBarBand
 void ShowPlentsBar::Build(ActiveBar& bar)
 {
     for (const ToolDesign& tool : CommandTools) bar.addTool(tool.name, tool.caption, tool.toolTip, marker(tool.msgNr));
+    for (const auto& [tool, keys] : Shortcuts) bar.Tool(tool)->setShortcut(keys);
     ActiveBarBand* fileMenu = addBand(bar, "Datei-Menü", BandType::Menu, FileTools);
     ActiveBarBand* dataRecMenu = addBand(bar, "Datensätze-Menü", BandType::Menu, DataRecTools);
     ActiveBarBand* mainMenu = addBand(bar, "Haupt-Menü", BandType::MenuBar, {});

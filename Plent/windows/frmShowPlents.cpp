@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QLayout>
 
+#include "ListWindowCommands.h"
 #include "ShowPlentsBar.h"
 #include "Plent/engine/CPlentEngine.h"
 #include "Plent/msg/CMsg.h"
@@ -46,6 +47,7 @@ frmShowPlents::frmShowPlents()
     , clientArea_(new QWidget(this))
     , lvwPlents(new Platform::ReportList(clientArea_))
     , ActiveBar1(new Platform::ActiveBar(this))
+    , commands_(new ListWindowCommands(*this, *ActiveBar1, *lvwPlents))
 {
     setWindowTitle("Anzeigen aller Events");
     Platform::UiProperties::setTag(this, "MsgNr=0");
@@ -56,7 +58,6 @@ frmShowPlents::frmShowPlents()
     clientArea_->installEventFilter(this);
     lvwPlents->setRowSource([this] { return rows(); });
     connect(lvwPlents, &Platform::ReportList::mousePressed, this, &frmShowPlents::lvwPlents_MouseDown);
-    connect(ActiveBar1, &Platform::ActiveBar::Click, this, &frmShowPlents::ActiveBar1_Click);
 
     resize(Twips::toPixels(WindowWidth), Twips::toPixels(WindowHeight));
     // The free area gets its size now, not only when the window is shown.
@@ -67,6 +68,8 @@ frmShowPlents::frmShowPlents()
 
 // The list outlives the members its rows are made from.
 frmShowPlents::~frmShowPlents() { lvwPlents->setRowSource({}); }
+
+int16_t frmShowPlents::MsgOffSet() const { return Msg ? Msg->OffSet() : 0; }
 
 void frmShowPlents::Init(int32_t hMsg, int16_t iOffSet)
 {
@@ -160,9 +163,9 @@ void frmShowPlents::UpdateTools()
     enableTool("Go", stopped);
 }
 
-void frmShowPlents::ActiveBar1_Click(Platform::ActiveBarTool* Tool)
+void frmShowPlents::Form_QueryUnload(bool& Cancel, Platform::UnloadMode mode)
 {
-    if (Tool->Name() == "Exit") Unload();
+    commands_->Form_QueryUnload(Cancel, mode);
 }
 
 void frmShowPlents::Form_Unload()

@@ -19,6 +19,7 @@ namespace Plent {
 class CMsg;
 class CPlent;
 class CPlentEngine;
+class ListWindowCommands;
 
 // The event list window: every event of the engine with identifier,
 // description, next start, last start and last status, and the menu bar and
@@ -43,6 +44,7 @@ public:
     void Init(int32_t hMsg, int16_t iOffSet);
 
     // Members for the engine library only.
+    const std::shared_ptr<CPlentEngine>& Engine() const { return engine_; }
     void setEngine(std::shared_ptr<CPlentEngine> engine) { engine_ = std::move(engine); }
     bool EditAllowed() const { return editAllowed_; }
     void setEditAllowed(bool editAllowed) { editAllowed_ = editAllowed; }
@@ -51,6 +53,10 @@ public:
     const std::string& Password() const { return password_; }
     void setPassword(std::string password) { password_ = std::move(password); }
     const std::string& SelectedIdentifier() const { return selectedIdentifier_; }
+    void setSelectedIdentifier(std::string identifier) { selectedIdentifier_ = std::move(identifier); }
+    int32_t hMsg() const { return hMsg_; }
+    // The message number base of the window's texts.
+    int16_t MsgOffSet() const;
 
     // Rebuilds every row from the engine's events, then the tool states.
     void FillList();
@@ -59,6 +65,7 @@ public:
     void UpdateTools();
 
 protected:
+    void Form_QueryUnload(bool& Cancel, Platform::UnloadMode mode) override;
     void Form_Unload() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -69,7 +76,6 @@ private:
     void loadStatusTexts();
     void ArrangeControls();
     void lvwPlents_MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, const QPoint& pos);
-    void ActiveBar1_Click(Platform::ActiveBarTool* Tool);
     // The event SelectedIdentifier names; nullptr when there is none, which
     // counts as no selection.
     std::shared_ptr<CPlent> selectedEvent() const;
@@ -88,6 +94,7 @@ private:
     Platform::ReportList* lvwPlents;
     Platform::ActiveBar* ActiveBar1;
     PlentRowTexts rowTexts_;
+    ListWindowCommands* commands_;
 };
 
 } // namespace Plent

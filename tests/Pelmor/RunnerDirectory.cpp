@@ -11,18 +11,19 @@
 
 namespace {
 
-const char* const DeliveredFiles[] = {"Pelmor", "libKalvor.so", "libPlatform.so", "Pelmor.dll", "pelmor-regsvr"};
+const char* const DeliveredFiles[] = {"Pelmor",     "PelmorEdit",   "libKalvor.so",
+                                      "libPlatform.so", "Pelmor.dll", "pelmor-regsvr"};
+
+} // namespace
 
 // The runner's own registration beside it counts, not the test's.
-QProcessEnvironment runnerEnvironment()
+QProcessEnvironment RunnerDirectory::runnerEnvironment()
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove("PELMOR_AUTOMATION_REGISTRY");
     environment.insert("QT_QPA_PLATFORM", "offscreen");
     return environment;
 }
-
-} // namespace
 
 RunnerDirectory::RunnerDirectory(Delivery delivery)
     : delivery_(delivery)

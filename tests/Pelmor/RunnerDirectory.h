@@ -42,6 +42,9 @@ public:
     void start();
     QProcess& runner() { return runner_; }
     std::string standardError() const;
+    // What the delivered programs run with: the offscreen platform and
+    // their own registration.
+    static QProcessEnvironment runnerEnvironment();
 
 private:
     void run(const QString& program, const QStringList& arguments, const QProcessEnvironment& environment) const;

@@ -1,0 +1,60 @@
+// PelmorEdit: the events of the runner's event file in the engine's list
+// window, where they can be inserted, changed, deleted, stopped, resumed and
+// saved. The runner reads the saved file at its next start.
+//
+//   PelmorEdit [event-file]
+//
+// Without an argument it edits "Pelmor.dat" beside itself, which is the
+// runner's own file when it is installed beside the runner. A file that
+// does not exist yet is made by the first save.
+#include <QApplication>
+#include <QStringList>
+
+#include <filesystem>
+#include <iostream>
+
+#include "EventFileEditor.h"
+#include "RunnerReport.h"
+#include "TerminationSignal.h"
+#include "Platform/automation/AutomationError.h"
+#include "Platform/modules/Library.h"
+#include "Platform/modules/ModulePath.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int UsageError = 2;
+
+fs::path eventFileOf(const QStringList& arguments, const fs::path& home)
+{
+    if (arguments.size() < 2) return home / "Pelmor.dat";
+    return fs::absolute(fs::path(arguments[1].toStdString()));
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc > 2) {
+        std::cerr << "usage: PelmorEdit [event-file]" << std::endl;
+        return UsageError;
+    }
+    QApplication app(argc, argv);
+    // Ctrl+C and the end of the session close the window, as its close box.
+    TerminationSignal termination;
+    QObject::connect(&termination, &TerminationSignal::received, &app, [] { QApplication::closeAllWindows(); });
+
+    const fs::path home = Platform::ModulePath::executableDir();
+    const Platform::ModuleHandle hMsg = Platform::LoadLibraryA((home / "Pelmor.dll").c_str());
+    int status = 0;
+    try {
+        EventFileEditor editor;
+        editor.Edit(hMsg, eventFileOf(app.arguments(), home).string(), (home / "Pelmor.tab").string());
+    } catch (const Platform::AutomationError& error) {
+        RunnerReport::show(error);
+        status = 1;
+    }
+    if (hMsg > 0) Platform::FreeLibrary(hMsg);
+    return status;
+}

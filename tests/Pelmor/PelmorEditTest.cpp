@@ -1,0 +1,162 @@
+// PelmorEdit: an event a user makes and saves in it is started by the
+// runner at its next start; a file it cannot read completely is not opened.
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+#include "EventFileEditor.h"
+#include "Plent/engine/CPlentEngine.h"
+#include "Plent/windows/frmPlent.h"
+#include "Plent/windows/frmShowPlents.h"
+#include "Plent/windows/ModalScript.h"
+#include "Platform/automation/Registry.h"
+#include "Platform/automation/Runtime.h"
+#include "Platform/ui/ActiveBar.h"
+#include "Platform/ui/MessageBox.h"
+#include "RunnerDirectory.h"
+#include "support/QtAppEnvironment.h"
+
+using namespace std::chrono_literals;
+using TestSupport::ModalScript;
+
+namespace {
+
+std::string bytesOf(const fs::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// A click on a tool in one of the list window's toolbars.
+void clickTool(QWidget* listWindow, const char* band, const char* tool)
+{
+    auto* bar = listWindow->findChild<Platform::ActiveBar*>("ActiveBar1");
+    ASSERT_NE(bar, nullptr);
+    Platform::ActiveBarBand* b = bar->Band(band);
+    QWidget* button = qobject_cast<QToolBar*>(b->widget())->widgetForAction(b->Tool(tool)->action());
+    ASSERT_NE(button, nullptr) << tool;
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void typeInto(QWidget* window, const char* box, const QString& text)
+{
+    auto* entry = window->findChild<QLineEdit*>(box);
+    ASSERT_NE(entry, nullptr) << box;
+    entry->selectAll();
+    QTest::keyClicks(entry, text);
+}
+
+// The engine library of the build tree, registered for this process only.
+class PelmorEditSession : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(registry_.isValid());
+        if (const char* previous = std::getenv(Platform::Registry::EnvironmentVariable)) previousRegistry_ = previous;
+        setenv(Platform::Registry::EnvironmentVariable, registry_.path().toUtf8().constData(), 1);
+        ASSERT_EQ(Platform::RegisterServerModule(kalvor()), Platform::S_OK);
+        previousBox_ = Platform::MessageBox::setHandler(
+            [this](const std::string& text, const std::string&) { boxes.push_back(text); });
+    }
+    void TearDown() override
+    {
+        Platform::MessageBox::setHandler(previousBox_);
+        Platform::RegisterServerModule(kalvor(), true);
+        setenv(Platform::Registry::EnvironmentVariable, previousRegistry_.c_str(), 1);
+    }
+    static fs::path kalvor() { return fs::path(PELMOR_BUILD_DIR) / "libKalvor.so"; }
+
+    std::vector<std::string> boxes;
+
+private:
+    QTemporaryDir registry_;
+    std::string previousRegistry_;
+    Platform::MessageBox::Handler previousBox_;
+};
+
+TEST_F(PelmorEditSession, AnEventSavedInItIsStartedByTheRunner)
+{
+    RunnerDirectory d;
+    d.deliver();
+    const fs::path events = d.path("Pelmor.dat");
+    ASSERT_FALSE(fs::exists(events)) << "PelmorEdit starts a new file empty";
+
+    bool listWindowWasModal = false;
+    ModalScript script;
+    script
+        .then([&](QWidget* modal) {
+            listWindowWasModal = qobject_cast<Plent::frmShowPlents*>(modal) != nullptr;
+            // Add opens the editor modally; clicked from the event loop, so
+            // that the next step can run inside the editor's own loop.
+            QTimer::singleShot(0, modal, [modal] { clickTool(modal, "Toolbar-Datensätze", "Add"); });
+        })
+        .then([&](QWidget* modal) {
+            auto* editor = qobject_cast<Plent::frmPlent*>(modal);
+            ASSERT_NE(editor, nullptr);
+            typeInto(editor, "txtIdentifier", "made");
+            typeInto(editor, "txtParameter", QString::fromStdString(d.marker("made")));
+            editor->selectOption("optRetryMode", Plent::RetryMode::OncePerRun);
+            QTest::mouseClick(editor->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+        })
+        .then([&](QWidget* modal) {
+            clickTool(modal, "Toolbar", "Save");
+            clickTool(modal, "Toolbar", "Exit");
+        });
+    script.start();
+    {
+        EventFileEditor editor;
+        editor.Edit(-1, events.string(), d.path("Pelmor.tab").string());
+    }
+    EXPECT_TRUE(script.done());
+    EXPECT_TRUE(listWindowWasModal);
+    EXPECT_TRUE(boxes.empty());
+
+    d.start();
+    ASSERT_TRUE(d.waitForMarkers({"made"}, 20s)) << d.standardError();
+    d.runner().terminate();
+    ASSERT_TRUE(d.runner().waitForFinished(15000));
+    EXPECT_EQ(d.runner().exitCode(), 0);
+}
+
+// Two events under one identifier: the load stops at the second, and
+// PelmorEdit ends with the report instead of offering to save half a file.
+TEST(PelmorEdit, AFileThatFailsToLoadIsNotOpened)
+{
+    RunnerDirectory d(RunnerDirectory::Delivery::Installed);
+    d.deliver();
+    ASSERT_TRUE(fs::exists(d.path("PelmorEdit"))) << "installed beside the runner";
+    d.writeEvents({dailyEvent("twin-1", 1, "true"), dailyEvent("twin-2", 1, "true")});
+    std::string bytes = bytesOf(d.path("Pelmor.dat"));
+    const size_t second = bytes.find("twin-2");
+    ASSERT_NE(second, std::string::npos);
+    bytes.replace(second, 6, "twin-1");
+    std::ofstream(d.path("Pelmor.dat"), std::ios::binary) << bytes;
+
+    QProcess edit;
+    edit.setProcessEnvironment(RunnerDirectory::runnerEnvironment());
+    edit.start(QString::fromStdString(d.path("PelmorEdit").string()), {});
+    ASSERT_TRUE(edit.waitForFinished(15000));
+    EXPECT_EQ(edit.exitCode(), 1);
+    EXPECT_NE(edit.readAllStandardError().toStdString().find("PelmorEdit: Run-time error 457"), std::string::npos);
+    EXPECT_EQ(bytesOf(d.path("Pelmor.dat")), bytes);
+}
+
+TEST(PelmorEdit, TakesAtMostOneArgument)
+{
+    QProcess edit;
+    edit.setProcessEnvironment(RunnerDirectory::runnerEnvironment());
+    edit.start(QString::fromStdString((fs::path(PELMOR_BUILD_DIR) / "PelmorEdit").string()), {"a.dat", "b.dat"});
+    ASSERT_TRUE(edit.waitForFinished(15000));
+    EXPECT_EQ(edit.exitCode(), 2);
+    EXPECT_NE(edit.readAllStandardError().toStdString().find("usage: PelmorEdit [event-file]"), std::string::npos);
+}
+
+} // namespace

@@ -1,0 +1,270 @@
+// Adding, editing and viewing events through the editor window, which a
+// script fills and confirms; and loading an event file into events already
+// present.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "Plent/engine/EventEditing.h"
+#include "Platform/automation/AutomationError.h"
+#include "Platform/automation/RuntimeError.h"
+#include "Platform/dates/LocaleDates.h"
+#include "SchedulingFixtures.h"
+#include "ScriptedEditor.h"
+#include "support/QtAppEnvironment.h"
+
+using namespace SchedulingFixtures;
+using Plent::CPlentEngine;
+using Plent::IPlentForm;
+namespace RetryMode = Plent::RetryMode;
+
+namespace {
+
+// The user types a daily event starting at start and confirms.
+ScriptedForm::Step typeNew(const std::string& id, DateTime start)
+{
+    return [=](IPlentForm& window) {
+        window.setText("txtIdentifier", id);
+        window.setText("txtParameter", "run " + id);
+        window.selectOption("optRetryMode", RetryMode::Days);
+        window.setText("txtRetry", "1");
+        window.setText("txtFirstStartDate", Platform::LocaleDates::shortDate(start));
+        window.setText("txtFirstStartHour", Platform::LocaleDates::shortTime(start));
+        return true;
+    };
+}
+
+ScriptedForm::Step typeDelay(const std::string& delay)
+{
+    return [=](IPlentForm& window) {
+        window.setText("txtDelay", delay);
+        return true;
+    };
+}
+
+bool confirm(IPlentForm&) { return true; }
+bool cancel(IPlentForm&) { return false; }
+
+class EventEditing : public ::testing::Test {
+protected:
+    void SetUp() override { engine->Init(-1, 1000); }
+
+    std::vector<std::string> identifiers() const
+    {
+        std::vector<std::string> ids;
+        for (const auto& e : engine->Plents()) ids.push_back(e->Identifier());
+        return ids;
+    }
+    void add(std::string before = "") { engine->Add(before); }
+    int errorOf(const std::function<void()>& call)
+    {
+        try {
+            call();
+        } catch (const Platform::AutomationError& e) {
+            return e.number();
+        }
+        return 0;
+    }
+
+    Platform::FixedClock clock{at(2024, 3, 15, 8, 30, 15)};
+    std::shared_ptr<CPlentEngine> engine = std::make_shared<CPlentEngine>();
+    ScriptedEditors editors;
+    MessageBoxRecorder boxes;
+};
+
+} // namespace
+
+TEST_F(EventEditing, AddPutsTheNewEventInFrontOfBeforeOrAtTheEnd)
+{
+    addEvent(*engine, "a", RetryMode::Once, 0, at(2024, 4, 1));
+    addEvent(*engine, "b", RetryMode::Once, 0, at(2024, 4, 1));
+    editors.then(typeNew("second", at(2024, 4, 1))).then(typeNew("last", at(2024, 4, 1)));
+    add("b");
+    add();
+    EXPECT_EQ(identifiers(), (std::vector<std::string>{"a", "second", "b", "last"}));
+    EXPECT_EQ(editors.record.inits, (std::vector<std::pair<int32_t, int16_t>>{{-1, 1100}, {-1, 1100}}));
+    EXPECT_EQ(editors.record.engineHandedOver, 2) << "the editor refuses identifiers the engine has";
+    EXPECT_TRUE(editors.record.editable.empty()) << "add mode: SetEditable is not called";
+    EXPECT_EQ(editors.record.unloads, 2);
+    EXPECT_TRUE(boxes.texts.empty());
+}
+
+TEST_F(EventEditing, AStartInThePastMovesToTheNextGridPointAfterNow)
+{
+    editors.then(typeNew("daily", at(2024, 3, 10, 8, 0)));
+    add();
+    EXPECT_EQ(whenOf(engine->Plents().Item("daily")->NextStart()), at(2024, 3, 16, 8, 0));
+}
+
+TEST_F(EventEditing, AFailedAddIsAnnouncedAndTheWindowComesBackWithTheInput)
+{
+    std::string delayShownAgain, idShownAgain;
+    const ScriptedForm::Step typed = typeNew("new", at(2024, 4, 1));
+    editors
+        .then([&](IPlentForm& window) {
+            typed(window);
+            return typeDelay("abc")(window);
+        })
+        .then([&](IPlentForm& window) {
+            delayShownAgain = window.Text("txtDelay");
+            idShownAgain = window.Text("txtIdentifier");
+            return typeDelay("5")(window);
+        });
+    add();
+    EXPECT_EQ(boxes.texts, std::vector<std::string>{"Unexpected error - CPlentEngine.Add.FormToCollections()"});
+    EXPECT_EQ(delayShownAgain, "abc");
+    EXPECT_EQ(idShownAgain, "new");
+    EXPECT_EQ(editors.record.showings, 2);
+    EXPECT_EQ(editors.record.unloads, 1) << "one window for the whole Add";
+    ASSERT_TRUE(engine->ExistEvent("new"));
+    EXPECT_EQ(engine->Plents().Item("new")->Delay(), 5);
+}
+
+TEST_F(EventEditing, CancelAfterAFailureEndsAddWithoutANewEvent)
+{
+    addEvent(*engine, "a", RetryMode::Once, 0, at(2024, 4, 1));
+    editors.then(typeNew("new", at(2024, 4, 1))).then(cancel);
+    add("ghost");
+    EXPECT_EQ(identifiers(), std::vector<std::string>{"a"});
+    EXPECT_EQ(boxes.texts.size(), 1u);
+    EXPECT_EQ(editors.record.showings, 2);
+}
+
+TEST_F(EventEditing, AddCancelledAtOnceAddsNothingAndSaysNothing)
+{
+    editors.then(cancel);
+    add();
+    EXPECT_EQ(engine->Plents().Count(), 0);
+    EXPECT_TRUE(boxes.texts.empty());
+    EXPECT_EQ(editors.record.unloads, 1);
+}
+
+TEST_F(EventEditing, UpdateMovesTheEditedEventToTheEndWithANewStart)
+{
+    addEvent(*engine, "a", RetryMode::Once, 0, at(2024, 4, 1));
+    const auto old = addEvent(*engine, "daily", RetryMode::Days, 1, at(2024, 3, 10, 8, 0));
+    old->setLastStart(date(2024, 3, 10, 8, 0));
+    old->setStatus(Plent::Status::Stopped);
+    addEvent(*engine, "b", RetryMode::Once, 0, at(2024, 4, 1));
+    editors.then(confirm);
+    engine->Update("DAILY");
+
+    EXPECT_EQ(identifiers(), (std::vector<std::string>{"a", "b", "daily"}));
+    const auto edited = engine->Plents().Item("daily");
+    EXPECT_NE(edited, old) << "an edited event is a new event";
+    EXPECT_EQ(whenOf(edited->NextStart()), at(2024, 3, 16, 8, 0));
+    EXPECT_EQ(edited->LastStart(), 0) << "what the window does not show starts from a new event's defaults";
+    EXPECT_EQ(edited->Status(), Plent::Status::Open);
+    EXPECT_EQ(edited->Description(), "about daily");
+    EXPECT_EQ(editors.record.editable, std::vector<bool>{true});
+    EXPECT_EQ(editors.record.engineHandedOver, 0);
+}
+
+TEST_F(EventEditing, UpdateCancelledLeavesTheEventWhereItWas)
+{
+    const auto old = addEvent(*engine, "daily", RetryMode::Days, 1, at(2024, 3, 10, 8, 0));
+    addEvent(*engine, "b", RetryMode::Once, 0, at(2024, 4, 1));
+    editors.then([](IPlentForm& window) {
+        typeDelay("7")(window);
+        return false;
+    });
+    engine->Update("daily");
+    EXPECT_EQ(identifiers(), (std::vector<std::string>{"daily", "b"}));
+    EXPECT_EQ(engine->Plents().Item("daily"), old);
+    EXPECT_EQ(old->Delay(), 0);
+}
+
+TEST_F(EventEditing, AFailedUpdateKeepsTheOldEventInItsPlaceAndRaises)
+{
+    addEvent(*engine, "a", RetryMode::Once, 0, at(2024, 4, 1));
+    const auto old = addEvent(*engine, "daily", RetryMode::Days, 1, at(2024, 3, 10, 8, 0));
+    addEvent(*engine, "b", RetryMode::Once, 0, at(2024, 4, 1));
+    editors.then(typeDelay("abc"));
+    EXPECT_EQ(errorOf([&] { engine->Update("daily"); }), Platform::Err::TypeMismatch);
+    EXPECT_EQ(identifiers(), (std::vector<std::string>{"a", "daily", "b"}));
+    EXPECT_EQ(engine->Plents().Item("daily"), old);
+    EXPECT_EQ(whenOf(old->NextStart()), at(2024, 3, 10, 8, 0));
+    EXPECT_TRUE(boxes.texts.empty()) << "Update leaves the error to its caller";
+
+    editors.then(typeDelay("abc"));
+    EXPECT_EQ(errorOf([&] { engine->Update("b"); }), Platform::Err::TypeMismatch);
+    EXPECT_EQ(identifiers(), (std::vector<std::string>{"a", "daily", "b"})) << "the last event stays last";
+}
+
+TEST_F(EventEditing, AnEventGoneWhileTheWindowWasOpenComesBackEdited)
+{
+    addEvent(*engine, "daily", RetryMode::Days, 1, at(2024, 3, 10, 8, 0));
+    addEvent(*engine, "b", RetryMode::Once, 0, at(2024, 4, 1));
+    editors.then([&](IPlentForm&) {
+        engine->Remove("daily"); // handed out and deleted meanwhile
+        return true;
+    });
+    engine->Update("daily");
+    EXPECT_EQ(identifiers(), (std::vector<std::string>{"b", "daily"}));
+}
+
+TEST_F(EventEditing, ShowOpensTheReadOnlyViewAndChangesNothing)
+{
+    const auto e = addEvent(*engine, "daily", RetryMode::Days, 1, at(2024, 3, 10, 8, 0));
+    addEvent(*engine, "b", RetryMode::Once, 0, at(2024, 4, 1));
+    std::string shownId;
+    editors.then([&](IPlentForm& window) {
+        shownId = window.Text("txtIdentifier");
+        return false;
+    });
+    engine->Show("daily");
+    EXPECT_EQ(shownId, "daily");
+    EXPECT_EQ(editors.record.editable, std::vector<bool>{false});
+    EXPECT_EQ(identifiers(), (std::vector<std::string>{"daily", "b"}));
+    EXPECT_EQ(engine->Plents().Item("daily"), e);
+    EXPECT_EQ(editors.record.unloads, 1);
+}
+
+TEST_F(EventEditing, AnUnknownIdentifierOpensNoWindow)
+{
+    addEvent(*engine, "a", RetryMode::Once, 0, at(2024, 4, 1));
+    engine->Update("ghost");
+    engine->Show("ghost");
+    EXPECT_TRUE(editors.record.inits.empty());
+    EXPECT_EQ(engine->Plents().Count(), 1);
+}
+
+TEST_F(EventEditing, AnEditorOffsetBeyondTheIntegerRangeIsAnOverflowAndOpensNoWindow)
+{
+    addEvent(*engine, "a", RetryMode::Once, 0, at(2024, 4, 1));
+    engine->Init(-1, 32700);
+    EXPECT_EQ(errorOf([&] { add(); }), Platform::Err::Overflow);
+    EXPECT_EQ(errorOf([&] { engine->Update("a"); }), Platform::Err::Overflow);
+    EXPECT_EQ(errorOf([&] { engine->Show("a"); }), Platform::Err::Overflow);
+    EXPECT_TRUE(editors.record.inits.empty());
+    engine->Init(-1, 32667);
+    editors.then(cancel);
+    add();
+    EXPECT_EQ(editors.record.inits.back().second, 32767);
+}
+
+TEST(LoadObjects, TheSameFileTwiceStopsAtTheFirstIdentifierAlreadyPresent)
+{
+    const auto file = std::filesystem::temp_directory_path() / ("EventEditingTest-" + std::to_string(::getpid()) + ".dat");
+    CPlentEngine engine;
+    for (const char* id : {"a", "b", "c"}) addEvent(engine, id, RetryMode::Once, 0, at(2024, 4, 1));
+    engine.SaveObjects(file.string());
+    engine.Remove("a");
+    engine.Remove("c");
+
+    int error = 0;
+    try {
+        engine.LoadObjects(file.string());
+    } catch (const Platform::AutomationError& e) {
+        error = e.number();
+    }
+    EXPECT_EQ(error, Platform::Err::DuplicateKey);
+    std::vector<std::string> ids;
+    for (const auto& e : engine.Plents()) ids.push_back(e->Identifier());
+    EXPECT_EQ(ids, (std::vector<std::string>{"b", "a"})) << "what was read before the duplicate stays";
+    std::filesystem::remove(file);
+}
