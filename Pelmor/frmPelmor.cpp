@@ -19,17 +19,14 @@ frmPelmor::frmPelmor()
 {
     Timer1.setObjectName("Timer1");
     connect(&Timer1, &QTimer::timeout, this, &frmPelmor::Timer1_Timer);
-    Check(Platform::CoCreateInstance(Kalvor::CLSID_CPlentRoot, nullptr, Kalvor::IID__CPlentRoot, root_.putVoid()),
-          "Pelmor.frmPelmor");
+    root_ = Kalvor::CreateRoot("Pelmor.frmPelmor");
 }
 
 frmPelmor::~frmPelmor() { Form_Unload(0); }
 
 Platform::ComPtr<Kalvor::_CPlentEngine> frmPelmor::engine() const
 {
-    Platform::ComPtr<Kalvor::_CPlentEngine> e;
-    Check(root_->get_CPlentEngine(e.put()), "Pelmor.frmPelmor");
-    return e;
+    return Kalvor::EngineOf(root_, "Pelmor.frmPelmor");
 }
 
 void frmPelmor::Init(Platform::ModuleHandle hMsg)

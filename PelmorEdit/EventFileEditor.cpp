@@ -17,8 +17,7 @@ constexpr int16_t Modal = 1;
 
 EventFileEditor::EventFileEditor()
 {
-    Check(Platform::CoCreateInstance(Kalvor::CLSID_CPlentRoot, nullptr, Kalvor::IID__CPlentRoot, root_.putVoid()),
-          "PelmorEdit.EventFileEditor");
+    root_ = Kalvor::CreateRoot("PelmorEdit.EventFileEditor");
 }
 
 // The closed window is deleted from the event loop, which has ended by now;
@@ -34,8 +33,7 @@ EventFileEditor::~EventFileEditor()
 // of it would overwrite the rest.
 void EventFileEditor::Edit(Platform::ModuleHandle hMsg, const std::string& eventFile, const std::string& table)
 {
-    Platform::ComPtr<Kalvor::_CPlentEngine> engine;
-    Check(root_->get_CPlentEngine(engine.put()), "PelmorEdit.EventFileEditor");
+    const auto engine = Kalvor::EngineOf(root_, "PelmorEdit.EventFileEditor");
     Check(engine->Init(hMsg, BaseOffset), "Init");
     if (std::filesystem::exists(eventFile)) Check(engine->LoadObjects(eventFile), "LoadObjects");
     Check(engine->put_UnlessTable(table), "UnlessTable");

@@ -3,6 +3,8 @@
 // window is open, each hand-out rebuilding the list.
 #include <benchmark/benchmark.h>
 
+#include "OffscreenBenchmarks.h"
+
 #include <QApplication>
 
 #include <string>
@@ -101,15 +103,4 @@ static void BM_PollHandingOut100(benchmark::State& state)
 }
 BENCHMARK(BM_PollHandingOut100)->Unit(benchmark::kMillisecond);
 
-// A main of our own: the window needs a QApplication, on the offscreen
-// platform unless QT_QPA_PLATFORM says otherwise.
-int main(int argc, char** argv)
-{
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunOffscreenBenchmarks(argc, argv); }

@@ -1,5 +1,7 @@
 #include <benchmark/benchmark.h>
 
+#include "OffscreenBenchmarks.h"
+
 #include "Platform/ui/ReportList.h"
 
 #include <QApplication>
@@ -57,15 +59,4 @@ static void BM_ResetTenThousandRows(benchmark::State& state)
 }
 BENCHMARK(BM_ResetTenThousandRows)->Arg(10000)->Unit(benchmark::kMillisecond);
 
-// A main of our own: the list needs a QApplication, on the offscreen platform
-// unless QT_QPA_PLATFORM says otherwise.
-int main(int argc, char** argv)
-{
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunOffscreenBenchmarks(argc, argv); }

@@ -30,11 +30,11 @@ void Arguments::takeOption(const std::vector<std::string>& words, size_t& i, con
     const std::string& word = words[i];
     const size_t equals = word.find('=');
     const std::string name = word.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
-    const auto spec = std::find_if(specs.begin(), specs.end(), [&](const OptionSpec& s) { return s.name == name; });
-    if (spec == specs.end()) throw CtlError::badInput("unknown option '--" + name + "'");
+    const auto option = std::find_if(specs.begin(), specs.end(), [&](const OptionSpec& s) { return s.name == name; });
+    if (option == specs.end()) throw CtlError::badInput("unknown option '--" + name + "'");
     if (options_.count(name)) throw CtlError::badInput("option '--" + name + "' given twice");
 
-    if (!spec->takesValue) {
+    if (!option->takesValue) {
         if (equals != std::string::npos) throw CtlError::badInput("option '--" + name + "' takes no value");
         options_[name] = "";
     } else if (equals != std::string::npos) {

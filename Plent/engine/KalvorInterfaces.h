@@ -6,7 +6,10 @@
 #include <cstdint>
 #include <string>
 
+#include "Platform/automation/ComPtr.h"
+#include "Platform/automation/ErrorInfo.h"
 #include "Platform/automation/IDispatch.h"
+#include "Platform/automation/Runtime.h"
 
 namespace Kalvor {
 
@@ -49,5 +52,21 @@ struct _CPlentRoot : Platform::IDispatch {
 protected:
     ~_CPlentRoot() = default;
 };
+
+// Client helpers: create a root through the automation runtime and reach its
+// engine; a failure raises an AutomationError naming the client.
+inline Platform::ComPtr<_CPlentRoot> CreateRoot(const char* client)
+{
+    Platform::ComPtr<_CPlentRoot> root;
+    Platform::Check(Platform::CoCreateInstance(CLSID_CPlentRoot, nullptr, IID__CPlentRoot, root.putVoid()), client);
+    return root;
+}
+
+inline Platform::ComPtr<_CPlentEngine> EngineOf(const Platform::ComPtr<_CPlentRoot>& root, const char* client)
+{
+    Platform::ComPtr<_CPlentEngine> engine;
+    Platform::Check(root->get_CPlentEngine(engine.put()), client);
+    return engine;
+}
 
 } // namespace Kalvor

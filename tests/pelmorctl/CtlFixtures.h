@@ -1,4 +1,5 @@
 #pragma once
+#include "support/FileContents.h"
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -54,17 +55,6 @@ public:
 private:
     fs::path path_;
 };
-
-inline std::string readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-inline void writeFile(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
 
 inline DateTime at(int y, int mo, int d, int h = 0, int mi = 0, int s = 0)
 {

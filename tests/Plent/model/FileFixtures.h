@@ -1,4 +1,5 @@
 #pragma once
+#include "support/FileContents.h"
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -42,17 +43,6 @@ public:
 private:
     fs::path path_;
 };
-
-inline std::string readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-inline void writeFile(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
 
 inline std::string hex(const std::string& bytes)
 {
