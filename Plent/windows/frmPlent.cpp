@@ -46,23 +46,64 @@ constexpr int CharSpace = 32;
 }
 
 // The first start boxes take the locale's short forms, which may be longer
-// than the design's 10 and 5 characters ("12/31/2024", "10:59 PM").
-int textLength(const std::string& text) { return static_cast<int>(QString::fromStdString(text).size()); }
-
-int longestShortDate()
+// than the design's 10 and 5 characters ("12/31/2024", "10:59 PM"): samples
+// of them give the length to allow and the width to show.
+QStringList shortDateSamples()
 {
-    int longest = 10;
+    QStringList samples;
     for (int month = 1; month <= 12; ++month)
-        longest = std::max(longest, textLength(LocaleDates::shortDate(DateTime::fromCivil(2000, month, 28))));
+        samples << QString::fromStdString(LocaleDates::shortDate(DateTime::fromCivil(2000, month, 28)));
+    return samples;
+}
+
+QStringList shortTimeSamples()
+{
+    QStringList samples;
+    for (int hour = 0; hour < 24; ++hour)
+        samples << QString::fromStdString(LocaleDates::shortTime(DateTime::fromCivil(2000, 1, 1, hour, 59)));
+    return samples;
+}
+
+int longestText(const QStringList& samples, int designLength)
+{
+    int longest = designLength;
+    for (const QString& s : samples) longest = std::max(longest, static_cast<int>(s.size()));
     return longest;
 }
 
-int longestShortTime()
+// Widens a box so that its longest sample shows whole, up to the room that
+// the delay frame beside it leaves.
+void fitToSamples(QLineEdit& box, const QStringList& samples, int rightEdgeTwips)
 {
-    int longest = 5;
-    for (int hour = 0; hour < 24; ++hour)
-        longest = std::max(longest, textLength(LocaleDates::shortTime(DateTime::fromCivil(2000, 1, 1, hour, 59))));
-    return longest;
+    constexpr int FrameAndMargins = 12;
+    int needed = box.width();
+    for (const QString& s : samples) needed = std::max(needed, box.fontMetrics().horizontalAdvance(s) + FrameAndMargins);
+    const int room = Platform::Twips::toPixels(rightEdgeTwips) - box.x();
+    box.resize(std::max(box.width(), std::min(needed, room)), box.height());
+}
+
+// Centred over a small owner near a screen edge, the dialog would reach past
+// it and hide its tabs: it is moved back onto the screen.
+QPoint keptOnScreen(const QRect& frame, const QScreen* screen)
+{
+    if (!screen) return frame.topLeft();
+    const QRect avail = screen->availableGeometry();
+    const int x = std::clamp(frame.left(), avail.left(), std::max(avail.left(), avail.right() + 1 - frame.width()));
+    const int y = std::clamp(frame.top(), avail.top(), std::max(avail.top(), avail.bottom() + 1 - frame.height()));
+    return {x, y};
+}
+
+// A right-aligned label whose text (German or translated) is wider than its
+// designed box grows to the left, towards its container's edge, so that the
+// text stays whole and still ends where the design has it end.
+void growRightAlignedLabels(QWidget& window)
+{
+    for (QLabel* label : window.findChildren<QLabel*>()) {
+        if (!(label->alignment() & Qt::AlignRight)) continue;
+        const QRect box = label->geometry();
+        const int left = std::max(0, box.right() + 1 - label->sizeHint().width());
+        if (left < box.left()) label->setGeometry(left, box.top(), box.right() + 1 - left, box.height());
+    }
 }
 
 bool isNonZeroInteger(const QString& text)
@@ -94,9 +135,14 @@ frmPlent::~frmPlent() { Unload(); }
 
 void frmPlent::showToday()
 {
+    // The delay frame begins at 3510 twips; keep 60 twips clear of it.
+    constexpr int RoomRightEdge = 3450;
+    const QStringList dates = shortDateSamples(), times = shortTimeSamples();
+    ui_.txtFirstStartDate->setMaxLength(longestText(dates, 10));
+    ui_.txtFirstStartHour->setMaxLength(longestText(times, 5));
+    fitToSamples(*ui_.txtFirstStartDate, dates, RoomRightEdge);
+    fitToSamples(*ui_.txtFirstStartHour, times, RoomRightEdge);
     const DateTime now = Platform::Clock::now();
-    ui_.txtFirstStartDate->setMaxLength(longestShortDate());
-    ui_.txtFirstStartHour->setMaxLength(longestShortTime());
     ui_.txtFirstStartDate->setText(QString::fromStdString(LocaleDates::shortDate(now)));
     ui_.txtFirstStartHour->setText(QString::fromStdString(LocaleDates::shortTime(now)));
 }
@@ -137,6 +183,7 @@ void frmPlent::Init(int32_t hMsg, int16_t iOffSet)
     Msg->setOffSet(iOffSet);
     Msg->SetAll(hMsg, this);
     CalendarGridSetup::fillTitles(*Msg, hMsg, *ui_.msgWeekDay, *ui_.msgMonth);
+    growRightAlignedLabels(*this);
     showCaption();
 }
 
@@ -182,7 +229,7 @@ void frmPlent::centreOverOwner()
     if (area.isValid()) {
         QRect frame = frameGeometry();
         frame.moveCenter(area.center());
-        move(frame.topLeft());
+        move(keptOnScreen(frame, owner ? owner->screen() : screen()));
     }
     if (owner && owner->windowHandle()) {
         winId();

@@ -2,6 +2,10 @@
 // state of a window for a new event.
 #include "EditorFixture.h"
 
+#include <QApplication>
+#include <QScreen>
+#include <QTimer>
+
 #include "Platform/modules/Library.h"
 #include "Platform/modules/ModulePath.h"
 #include "Platform/ui/Twips.h"
@@ -50,6 +54,27 @@ TEST_F(frmPlentLayout, ShowsTodayInTheShortFormsOfTheUsersLocale)
     EXPECT_EQ(box("txtFirstStartDate")->text(), "12/31/2024");
     EXPECT_EQ(box("txtFirstStartHour")->text().simplified().replace(QChar(0x202F), u' '), "10:59 PM");
     EXPECT_GE(box("txtFirstStartHour")->maxLength(), 8); // the whole form can be typed again
+    // Both boxes are wide enough to show their text whole, and stay clear of the delay frame.
+    for (const char* name : {"txtFirstStartDate", "txtFirstStartHour"}) {
+        QLineEdit* b = box(name);
+        EXPECT_LT(b->fontMetrics().horizontalAdvance(b->text()), b->width() - 4) << name;
+        EXPECT_LT(b->geometry().right(), control("fraDelay")->geometry().left()) << name;
+    }
+}
+
+TEST_F(frmPlentLayout, OpensWhollyOnTheScreenOverASmallOwnerInItsCorner)
+{
+    QWidget owner;
+    owner.setGeometry(0, 0, 200, 100);
+    owner.show();
+    QApplication::setActiveWindow(&owner);
+    QRect shown;
+    QTimer::singleShot(0, [&] {
+        shown = form->frameGeometry();
+        QTest::mouseClick(control<QPushButton>("cmdCancel"), Qt::LeftButton);
+    });
+    form->ShowModal();
+    EXPECT_TRUE(owner.screen()->availableGeometry().contains(shown)) << shown.x() << "," << shown.y();
 }
 
 TEST_F(frmPlentLayout, IsAFixedSizeDialogWithoutMinimiseOrMaximise)
@@ -78,6 +103,11 @@ TEST_F(frmPlentLayout, ControlsSitInTheirContainersAtTheirDesignPlaces)
     for (const char* onTab2 : {"lblUnlessMonthDay", "msgDays", "msgWeekDay", "lblUnlessWeekDay", "lblUnlessDays",
                                "lblLastDayInMonth"})
         EXPECT_EQ(control(onTab2)->parentWidget(), tabs()->widget(2)) << onTab2;
+
+    // A right-aligned label too narrow for its text grows to the left and keeps its right edge.
+    auto* parameter = control<QLabel>("lblParameter");
+    EXPECT_EQ(parameter->geometry().right() + 1, Twips::toPixels(375) + Twips::toPixels(765));
+    EXPECT_GE(parameter->width(), parameter->sizeHint().width());
 
     // Nothing sticks out of its container, so every control can be seen.
     for (QObject* o : Platform::UiProperties::controls(form.get())) {
