@@ -26,6 +26,9 @@ Grid::Grid(QWidget* parent)
     setEditTriggers(NoEditTriggers);
     setSelectionMode(ContiguousSelection);
     setTabKeyNavigation(false);
+    // A cell too narrow for its text clips it, as a cell grid does; an
+    // ellipsis would hide two-digit day numbers in a narrow day grid.
+    setTextElideMode(Qt::ElideNone);
 }
 
 QString Grid::text(int row, int col) const

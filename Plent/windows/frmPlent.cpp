@@ -93,16 +93,21 @@ QPoint keptOnScreen(const QRect& frame, const QScreen* screen)
     return {x, y};
 }
 
-// A right-aligned label whose text (German or translated) is wider than its
-// designed box grows to the left, towards its container's edge, so that the
-// text stays whole and still ends where the design has it end.
-void growRightAlignedLabels(QWidget& window)
+// A label whose text (German or translated) is wider than its designed box
+// grows away from the side it is aligned to, up to its container's edge: a
+// right-aligned one to the left, so that it still ends where the design has
+// it end, any other to the right.
+void fitLabel(QLabel& label)
 {
-    for (QLabel* label : window.findChildren<QLabel*>()) {
-        if (!(label->alignment() & Qt::AlignRight)) continue;
-        const QRect box = label->geometry();
-        const int left = std::max(0, box.right() + 1 - label->sizeHint().width());
-        if (left < box.left()) label->setGeometry(left, box.top(), box.right() + 1 - left, box.height());
+    const QRect box = label.geometry();
+    const int wanted = label.sizeHint().width();
+    if (wanted <= box.width()) return;
+    if (label.alignment() & Qt::AlignRight) {
+        const int left = std::max(0, box.right() + 1 - wanted);
+        label.setGeometry(left, box.top(), box.right() + 1 - left, box.height());
+    } else {
+        const int room = label.parentWidget()->width() - box.left();
+        label.resize(std::max(box.width(), std::min(wanted, room)), box.height());
     }
 }
 
@@ -183,7 +188,7 @@ void frmPlent::Init(int32_t hMsg, int16_t iOffSet)
     Msg->setOffSet(iOffSet);
     Msg->SetAll(hMsg, this);
     CalendarGridSetup::fillTitles(*Msg, hMsg, *ui_.msgWeekDay, *ui_.msgMonth);
-    growRightAlignedLabels(*this);
+    for (QLabel* label : findChildren<QLabel*>()) fitLabel(*label);
     showCaption();
 }
 

@@ -108,6 +108,10 @@ TEST_F(frmPlentLayout, ControlsSitInTheirContainersAtTheirDesignPlaces)
     auto* parameter = control<QLabel>("lblParameter");
     EXPECT_EQ(parameter->geometry().right() + 1, Twips::toPixels(375) + Twips::toPixels(765));
     EXPECT_GE(parameter->width(), parameter->sizeHint().width());
+    // A left-aligned one grows to the right.
+    auto* lastDay = control<QLabel>("lblLastDayInMonth");
+    EXPECT_NEAR(lastDay->x(), Twips::toPixels(4740), 1); // it keeps its left edge
+    EXPECT_GE(lastDay->width(), lastDay->sizeHint().width());
 
     // Nothing sticks out of its container, so every control can be seen.
     for (QObject* o : Platform::UiProperties::controls(form.get())) {
