@@ -3,7 +3,7 @@
 # packages the build needs when they are missing.
 #   ./build.sh run    build, then start the runner from the build tree
 #   ./build.sh test   build, then run every test
-#   ./build.sh package  build, then make the Debian package in build/package
+#   ./build.sh package  build, then make the Debian package in build/deb
 #                       and check it with lintian and the desktop tools
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -26,7 +26,7 @@ install_missing() {
 # checked as installed.
 check_package() {
     local deb
-    deb=$(ls build/package/pelmor_*.deb)
+    deb=$(ls build/deb/pelmor_*.deb)
     lintian --info "$deb"
     local tree
     tree=$(mktemp -d)
@@ -57,8 +57,8 @@ package)
     packages+=(dpkg-dev fakeroot help2man lintian desktop-file-utils appstream)
     install_missing
     build
-    rm -rf build/package
-    cpack --config build/CPackConfig.cmake -B build/package
+    rm -rf build/deb
+    cpack --config build/CPackConfig.cmake -B build/deb
     check_package
     ;;
 *)

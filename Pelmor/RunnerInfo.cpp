@@ -1,5 +1,9 @@
 #include "RunnerInfo.h"
 
+#include <string>
+
+#include "ClientHelp.h"
+
 const Platform::ProgramInfo& RunnerInfo()
 {
     static const Platform::ProgramInfo info{"pelmor", PELMOR_VERSION, R"(Usage: pelmor [--help | --version]
@@ -25,16 +29,7 @@ it holds Pelmor.dat (a build tree or an installation of your own), otherwise
 $PELMOR_HOME, else $XDG_DATA_HOME/pelmor, else ~/.local/share/pelmor. That
 directory is made on the first start, with an empty event file.
 
-The windows speak the first language of your locale for which a language
-library is installed (German: Pelmor.de.dll), else English.
-
-Environment:
-  PELMOR_HOME    the data directory, instead of the default one
-  XDG_DATA_HOME  the base of the default data directory
-  LANGUAGE, LC_ALL, LC_MESSAGES, LANG
-                 the languages of the windows
-
-Exit status: 0 when the list window was closed or the runner was asked to
+)" + std::string(ClientHelp) + R"(Exit status: 0 when the list window was closed or the runner was asked to
 end, 1 after an error, which is reported with its number, source and text.
 )"};
     return info;

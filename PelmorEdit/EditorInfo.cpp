@@ -1,5 +1,9 @@
 #include "EditorInfo.h"
 
+#include <string>
+
+#include "ClientHelp.h"
+
 const Platform::ProgramInfo& EditorInfo()
 {
     static const Platform::ProgramInfo info{"pelmor-edit", PELMOR_VERSION, R"(Usage: pelmor-edit [EVENT-FILE]
@@ -24,16 +28,7 @@ Files:
   $PELMOR_HOME, else $XDG_DATA_HOME/pelmor, else ~/.local/share/pelmor. The
   table of exception dates Pelmor.tab is read from the same directory.
 
-The windows speak the first language of your locale for which a language
-library is installed (German: Pelmor.de.dll), else English.
-
-Environment:
-  PELMOR_HOME    the data directory, instead of the default one
-  XDG_DATA_HOME  the base of the default data directory
-  LANGUAGE, LC_ALL, LC_MESSAGES, LANG
-                 the languages of the windows
-
-Exit status: 0 when the window was closed, 1 after an error, which is
+)" + std::string(ClientHelp) + R"(Exit status: 0 when the window was closed, 1 after an error, which is
 reported with its number, source and text, 2 on bad usage.
 )"};
     return info;
