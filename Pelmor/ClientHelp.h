@@ -8,7 +8,7 @@ library is installed (German: Pelmor.de.dll), else English.
 Environment:
   PELMOR_HOME    the data directory, instead of the default one
   XDG_DATA_HOME  the base of the default data directory
-  LANGUAGE, LC_ALL, LC_MESSAGES, LANG
-                 the languages of the windows
+  LANG           the language of the windows, unless LANGUAGE, LC_ALL or
+                 LC_MESSAGES says otherwise
 
 )";

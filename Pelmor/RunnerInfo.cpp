@@ -29,8 +29,9 @@ it holds Pelmor.dat (a build tree or an installation of your own), otherwise
 $PELMOR_HOME, else $XDG_DATA_HOME/pelmor, else ~/.local/share/pelmor. That
 directory is made on the first start, with an empty event file.
 
-)" + std::string(ClientHelp) + R"(Exit status: 0 when the list window was closed or the runner was asked to
-end, 1 after an error, which is reported with its number, source and text.
+)" + std::string(ClientHelp) + R"(Exit status:
+  0  the list window was closed, or the runner was asked to end
+  1  an error, reported with its number, source and text
 )"};
     return info;
 }

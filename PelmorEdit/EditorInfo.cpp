@@ -28,8 +28,10 @@ Files:
   $PELMOR_HOME, else $XDG_DATA_HOME/pelmor, else ~/.local/share/pelmor. The
   table of exception dates Pelmor.tab is read from the same directory.
 
-)" + std::string(ClientHelp) + R"(Exit status: 0 when the window was closed, 1 after an error, which is
-reported with its number, source and text, 2 on bad usage.
+)" + std::string(ClientHelp) + R"(Exit status:
+  0  the window was closed
+  1  an error, reported with its number, source and text
+  2  bad usage
 )"};
     return info;
 }
