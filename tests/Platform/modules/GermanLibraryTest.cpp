@@ -4,12 +4,11 @@
 
 #include <dlfcn.h>
 
-#include <cstring>
 #include <filesystem>
 #include <map>
 #include <string>
 
-#include "Platform/modules/Library.h"
+#include "LoadedLibrary.h"
 #include "Platform/modules/ModulePath.h"
 #include "Platform/modules/StringTable.h"
 #include "Platform/text/Cp1252.h"
@@ -53,37 +52,24 @@ TEST(LanguageLibraries, GermanTextsFitTheLoadersBuffer)
     for (const auto& [id, text] : tableOf("Pelmor.de.dll")) EXPECT_LE(text.size(), 255u) << id;
 }
 
-class GermanLibrary : public ::testing::Test {
+class GermanLibrary : public LoadedLibrary {
 protected:
-    void SetUp() override
-    {
-        handle_ = LoadLibraryA((ModulePath::executableDir() / "Pelmor.de.dll").c_str());
-        ASSERT_GT(handle_, 0);
-    }
-    void TearDown() override { FreeLibrary(handle_); }
+    GermanLibrary() : LoadedLibrary("Pelmor.de.dll") {}
 
-    // The text as the message loader reads it and hands it to the windows.
-    std::string text(unsigned id) const
-    {
-        char buffer[256];
-        std::memset(buffer, ' ', sizeof buffer);
-        const int length = LoadStringA(handle_, id, buffer, 255);
-        return Cp1252::toUtf8(std::string_view(buffer, static_cast<size_t>(length)));
-    }
-
-    ModuleHandle handle_ = 0;
+    // The text as the windows get it.
+    std::string shown(unsigned id) const { return Cp1252::toUtf8(text(id)); }
 };
 
 TEST_F(GermanLibrary, UmlautsAndSharpSReachTheLoaderWhole)
 {
-    EXPECT_EQ(text(1105), "Verzögerung");
-    EXPECT_EQ(text(1111), "Verschieben auf den nächsten Tag, wenn \"Außer\" zutrifft");
-    EXPECT_EQ(text(1133), "einen Event am/um|Wiederholung|Außer am ...");
-    EXPECT_EQ(text(1143), "Jänner");
-    EXPECT_EQ(text(1156), "Event hinzufügen");
-    EXPECT_EQ(text(1220), "Ö&ffnen|Datei öffnen");
-    EXPECT_EQ(text(1224), "Daten&sätze|Datensätze bearbeiten");
-    EXPECT_EQ(text(1301), "Es wird überprüft, ob Sie überhaupt berechtigt sind, diese Funktion durchzuführen.");
+    EXPECT_EQ(shown(1105), "Verzögerung");
+    EXPECT_EQ(shown(1111), "Verschieben auf den nächsten Tag, wenn \"Außer\" zutrifft");
+    EXPECT_EQ(shown(1133), "einen Event am/um|Wiederholung|Außer am ...");
+    EXPECT_EQ(shown(1143), "Jänner");
+    EXPECT_EQ(shown(1156), "Event hinzufügen");
+    EXPECT_EQ(shown(1220), "Ö&ffnen|Datei öffnen");
+    EXPECT_EQ(shown(1224), "Daten&sätze|Datensätze bearbeiten");
+    EXPECT_EQ(shown(1301), "Es wird überprüft, ob Sie überhaupt berechtigt sind, diese Funktion durchzuführen.");
 }
 
 TEST_F(GermanLibrary, EmptyEntriesAnswerNoText)
