@@ -5,7 +5,7 @@
 #include "RunnerReport.h"
 #include "Platform/automation/ErrorInfo.h"
 #include "Platform/automation/Runtime.h"
-#include "Platform/modules/ModulePath.h"
+#include "Platform/files/UserDirectory.h"
 #include "Platform/process/ProcessStarter.h"
 
 using Platform::Check;
@@ -32,7 +32,7 @@ Platform::ComPtr<Kalvor::_CPlentEngine> frmPelmor::engine() const
 void frmPelmor::Init(Platform::ModuleHandle hMsg)
 {
     hMsg_ = hMsg;
-    const std::string prefix = Platform::ModulePath::executableDir().string() + "/";
+    const std::string prefix = Platform::UserDirectory::runnerData().string() + "/";
     Check(engine()->Init(hMsg, BaseOffset), "Init");
     Check(engine()->LoadObjects(prefix + "Pelmor.dat"), "LoadObjects");
     Check(engine()->put_UnlessTable(prefix + "Pelmor.tab"), "UnlessTable");

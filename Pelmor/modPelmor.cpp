@@ -1,25 +1,29 @@
-// The runner's start procedure: loads the message library from the runner's
-// own directory, loads the hidden form (which creates the engine) and hands
-// it the library. The loaded form keeps the program alive until it unloads.
+// The runner's start procedure: loads the message library of the user's
+// language from the runner's own directory, loads the hidden form (which
+// creates the engine) and hands it the library. The loaded form keeps the program alive until it unloads.
 #include <QApplication>
 
+#include <iostream>
 #include <memory>
 
+#include "RunnerInfo.h"
 #include "RunnerReport.h"
 #include "TerminationSignal.h"
 #include "frmPelmor.h"
+#include "Platform/modules/LanguageChoice.h"
 #include "Platform/modules/Library.h"
 #include "Platform/modules/ModulePath.h"
 
 int main(int argc, char** argv)
 {
+    if (RunnerInfo().answer(argc, argv, std::cout)) return 0;
     QApplication app(argc, argv);
     // The runner ends at the poll after the list window has closed, not
     // when its last window closes.
     QApplication::setQuitOnLastWindowClosed(false);
     TerminationSignal termination;
 
-    const std::string library = (Platform::ModulePath::executableDir() / "Pelmor.dll").string();
+    const std::string library = Platform::LanguageChoice::libraryIn(Platform::ModulePath::executableDir()).string();
     const Platform::ModuleHandle hMsg = Platform::LoadLibraryA(library.c_str());
     std::unique_ptr<frmPelmor> form;
     try {

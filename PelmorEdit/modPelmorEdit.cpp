@@ -4,19 +4,22 @@
 //
 //   PelmorEdit [event-file]
 //
-// Without an argument it edits "Pelmor.dat" beside itself, which is the
-// runner's own file when it is installed beside the runner. A file that
-// does not exist yet is made by the first save.
+// Without an argument it edits the runner's own "Pelmor.dat" in the
+// runner's data directory. A file that does not exist yet is made by the
+// first save.
 #include <QApplication>
 #include <QStringList>
 
 #include <filesystem>
 #include <iostream>
 
+#include "EditorInfo.h"
 #include "EventFileEditor.h"
 #include "RunnerReport.h"
 #include "TerminationSignal.h"
 #include "Platform/automation/AutomationError.h"
+#include "Platform/files/UserDirectory.h"
+#include "Platform/modules/LanguageChoice.h"
 #include "Platform/modules/Library.h"
 #include "Platform/modules/ModulePath.h"
 
@@ -26,9 +29,9 @@ namespace {
 
 constexpr int UsageError = 2;
 
-fs::path eventFileOf(const QStringList& arguments, const fs::path& home)
+fs::path eventFileOf(const QStringList& arguments, const fs::path& data)
 {
-    if (arguments.size() < 2) return home / "Pelmor.dat";
+    if (arguments.size() < 2) return data / Platform::UserDirectory::EventFileName;
     return fs::absolute(fs::path(arguments[1].toStdString()));
 }
 
@@ -36,6 +39,7 @@ fs::path eventFileOf(const QStringList& arguments, const fs::path& home)
 
 int main(int argc, char** argv)
 {
+    if (EditorInfo().answer(argc, argv, std::cout)) return 0;
     if (argc > 2) {
         std::cerr << "usage: PelmorEdit [event-file]" << std::endl;
         return UsageError;
@@ -46,11 +50,12 @@ int main(int argc, char** argv)
     QObject::connect(&termination, &TerminationSignal::received, &app, [] { QApplication::closeAllWindows(); });
 
     const fs::path home = Platform::ModulePath::executableDir();
-    const Platform::ModuleHandle hMsg = Platform::LoadLibraryA((home / "Pelmor.dll").c_str());
+    const Platform::ModuleHandle hMsg = Platform::LoadLibraryA(Platform::LanguageChoice::libraryIn(home).c_str());
     int status = 0;
     try {
+        const fs::path data = Platform::UserDirectory::runnerData();
         EventFileEditor editor;
-        editor.Edit(hMsg, eventFileOf(app.arguments(), home).string(), (home / "Pelmor.tab").string());
+        editor.Edit(hMsg, eventFileOf(app.arguments(), data).string(), (data / "Pelmor.tab").string());
     } catch (const Platform::AutomationError& error) {
         RunnerReport::show(error);
         status = 1;

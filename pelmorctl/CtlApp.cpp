@@ -30,6 +30,10 @@ int CtlApp::run(const std::vector<std::string>& words, Console& io)
         return ExitStatus::BadInput;
     }
     const std::string& first = words.front();
+    if (first == "--version" && words.size() == 1) {
+        io.out << "pelmorctl " << PELMOR_VERSION << '\n';
+        return ExitStatus::Ok;
+    }
     if (first == "--help" || first == "-h" || first == "help") {
         if (words.size() == 1) {
             io.out << programHelp();
@@ -103,7 +107,8 @@ std::string CtlApp::commandHelp(const Command& command)
 std::string CtlApp::programHelp() const
 {
     std::ostringstream text;
-    text << "usage: pelmorctl COMMAND [ARGUMENTS]\n\n"
+    text << "usage: pelmorctl COMMAND [ARGUMENTS]\n"
+            "   or: pelmorctl --help | --version\n\n"
             "Inspects, previews, simulates, exports and imports event files.\n\n"
             "Commands:\n";
     for (const auto& command : commands_) {
@@ -112,6 +117,14 @@ std::string CtlApp::programHelp() const
     text << "\nDates are local wall-clock times written \"YYYY-MM-DD HH:MM:SS\"; seconds may be\n"
             "left out on input. Messages of the engine appear on standard error.\n"
             "Exit status: 0 success, 1 the file or the engine failed, 2 bad usage or input.\n"
+            "\n"
+            "Files:\n"
+            "  The runner's event file is Pelmor.dat in its data directory: the directory\n"
+            "  of the runner when it holds Pelmor.dat (a build tree or an installation of\n"
+            "  your own), otherwise $PELMOR_HOME, else $XDG_DATA_HOME/pelmor, else\n"
+            "  ~/.local/share/pelmor. Its table of exception dates, Pelmor.tab, lies\n"
+            "  beside it. The commands take both by path: FILE and --table PATH.\n"
+            "\n"
             "Run 'pelmorctl COMMAND --help' for the details of a command.\n";
     return text.str();
 }

@@ -141,7 +141,7 @@ TEST(PelmorEdit, AFileThatFailsToLoadIsNotOpened)
     std::ofstream(d.path("Pelmor.dat"), std::ios::binary) << bytes;
 
     QProcess edit;
-    edit.setProcessEnvironment(RunnerDirectory::runnerEnvironment());
+    edit.setProcessEnvironment(d.environment());
     edit.start(QString::fromStdString(d.path("PelmorEdit").string()), {});
     ASSERT_TRUE(edit.waitForFinished(15000));
     EXPECT_EQ(edit.exitCode(), 1);

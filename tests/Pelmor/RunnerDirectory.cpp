@@ -12,7 +12,7 @@
 namespace {
 
 const char* const DeliveredFiles[] = {"Pelmor",     "PelmorEdit",   "libKalvor.so",
-                                      "libPlatform.so", "Pelmor.dll", "pelmor-regsvr"};
+                                      "libPlatform.so", "Pelmor.dll", "Pelmor.de.dll", "pelmor-regsvr"};
 
 } // namespace
 
@@ -25,10 +25,31 @@ QProcessEnvironment RunnerDirectory::runnerEnvironment()
     return environment;
 }
 
+QProcessEnvironment RunnerDirectory::environment() const
+{
+    QProcessEnvironment environment = runnerEnvironment();
+    environment.insert("PELMOR_HOME", QString::fromStdString(home_.string()));
+    return environment;
+}
+
+std::string RunnerDirectory::answerOf(const std::string& program, const QString& option)
+{
+    QProcess process;
+    QProcessEnvironment environment = runnerEnvironment();
+    environment.remove("QT_QPA_PLATFORM");
+    environment.remove("DISPLAY");
+    process.setProcessEnvironment(environment);
+    process.start(QString::fromStdString((fs::path(PELMOR_BUILD_DIR) / program).string()), {option});
+    EXPECT_TRUE(process.waitForFinished(15000));
+    EXPECT_EQ(process.exitCode(), 0) << program << " " << option.toStdString();
+    return process.readAllStandardOutput().toStdString();
+}
+
 RunnerDirectory::RunnerDirectory(Delivery delivery)
     : delivery_(delivery)
     , prefix_(fs::path(temp_.path().toStdString()) / "prefix")
     , dir_(delivery == Delivery::Installed ? prefix_ / PELMOR_INSTALL_DIR : fs::path(temp_.path().toStdString()) / "bin")
+    , home_(fs::path(temp_.path().toStdString()) / "home")
 {
     fs::create_directories(dir_);
     runner_.setStandardErrorFile(QString::fromStdString((fs::path(temp_.path().toStdString()) / "stderr.txt").string()));
@@ -75,9 +96,14 @@ void RunnerDirectory::deliver()
 
 void RunnerDirectory::writeEvents(const std::vector<std::shared_ptr<Plent::CPlent>>& events) const
 {
+    writeEvents(events, path("Pelmor.dat"));
+}
+
+void RunnerDirectory::writeEvents(const std::vector<std::shared_ptr<Plent::CPlent>>& events, const fs::path& file) const
+{
     Plent::CPlentEngine engine;
     for (const auto& e : events) engine.Plents().Add(e, e->Identifier());
-    engine.SaveObjects(path("Pelmor.dat").string());
+    engine.SaveObjects(file.string());
 }
 
 std::string RunnerDirectory::marker(const std::string& name) const
@@ -108,7 +134,7 @@ bool RunnerDirectory::waitForMarkers(const std::vector<std::string>& names, std:
 void RunnerDirectory::start()
 {
     fs::create_directories(dir_ / "markers");
-    runner_.setProcessEnvironment(runnerEnvironment());
+    runner_.setProcessEnvironment(environment());
     runner_.start(QString::fromStdString(path("Pelmor").string()), {});
     ASSERT_TRUE(runner_.waitForStarted(10000));
 }

@@ -31,7 +31,14 @@ public:
     const fs::path& prefix() const { return prefix_; }
     void deliver();
 
+    // The user's data directory the delivered programs are given
+    // (PELMOR_HOME), inside the temporary directory unless changed.
+    const fs::path& home() const { return home_; }
+    void setHome(const fs::path& home) { home_ = home; }
+
+    // Into the event file beside the runner, or into another file.
     void writeEvents(const std::vector<std::shared_ptr<Plent::CPlent>>& events) const;
+    void writeEvents(const std::vector<std::shared_ptr<Plent::CPlent>>& events, const fs::path& file) const;
     // A command line that writes its process id into the marker file.
     std::string marker(const std::string& name) const;
     // The process id a marker holds; 0 while it does not exist.
@@ -45,6 +52,10 @@ public:
     // What the delivered programs run with: the offscreen platform and
     // their own registration.
     static QProcessEnvironment runnerEnvironment();
+    // The same with this directory's user data directory.
+    QProcessEnvironment environment() const;
+    // A delivered program's standard output when it answers the option.
+    static std::string answerOf(const std::string& program, const QString& option);
 
 private:
     void run(const QString& program, const QStringList& arguments, const QProcessEnvironment& environment) const;
@@ -56,6 +67,7 @@ private:
     Delivery delivery_;
     fs::path prefix_;
     fs::path dir_;
+    fs::path home_;
     QProcess runner_;
 };
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <thread>
 
 #include "Plent/engine/CPlentEngine.h"
 #include "RunnerDirectory.h"
@@ -73,13 +74,41 @@ TEST(Runner, StartsEveryDueCommandLineInOnePollAndEndsWhenItsWindowCloses)
     EXPECT_EQ(bytesOf(d.path("Pelmor.dat")), savedEvents) << "the runner saves nothing";
 }
 
-TEST(Runner, AMissingEventFileEndsTheStartWithTheReport)
+bool waitForFile(const fs::path& file, std::chrono::seconds limit)
+{
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (!fs::exists(file)) {
+        if (std::chrono::steady_clock::now() > end) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return true;
+}
+
+// Without an event file beside it the runner is a system installation: the
+// user's first start makes the user's directory with an empty event file.
+TEST(Runner, AFirstStartMakesTheUsersDirectoryWithAnEmptyEventFile)
 {
     RunnerDirectory d;
     d.deliver();
     d.start();
+    ASSERT_TRUE(waitForFile(d.home() / "Pelmor.dat", 15s)) << d.standardError();
+    d.runner().terminate();
+    expectEndedWith(d.runner(), 0);
+    EXPECT_EQ(fs::file_size(d.home() / "Pelmor.dat"), 33u);
+    EXPECT_EQ(std::distance(fs::directory_iterator(d.home()), fs::directory_iterator()), 1);
+    EXPECT_FALSE(fs::exists(d.path("Pelmor.dat")));
+}
+
+TEST(Runner, AUserDirectoryThatCannotBeMadeEndsTheStartWithTheReport)
+{
+    RunnerDirectory d;
+    d.deliver();
+    std::ofstream(d.dir() / "occupied") << "a file, not a directory";
+    d.setHome(d.dir() / "occupied" / "pelmor");
+    d.start();
     expectEndedWith(d.runner(), 1);
-    EXPECT_NE(d.standardError().find("Run-time error 53 (CLSO::ReadHEADER): File not found"), std::string::npos)
+    EXPECT_NE(d.standardError().find("Run-time error 76 (UserDirectory.prepare): Path not found: " + d.home().string()),
+              std::string::npos)
         << d.standardError();
 }
 
@@ -114,6 +143,30 @@ TEST(Runner, TheInstalledRunnerStartsFromItsOwnDirectory)
     ASSERT_TRUE(d.waitForMarkers({"atStart"}, 20s)) << d.standardError();
     d.runner().terminate();
     expectEndedWith(d.runner(), 0);
+}
+
+// Installed without the event file beside it, as the package installs it,
+// the runner and PelmorEdit share the user's event file.
+TEST(Runner, ASystemInstallationRunsTheUsersEventFile)
+{
+    RunnerDirectory d(RunnerDirectory::Delivery::Installed);
+    d.deliver();
+    fs::remove(d.path("Pelmor.dat"));
+    fs::create_directories(d.home());
+    d.writeEvents({oncePerStart("atStart", d.marker("atStart"))}, d.home() / "Pelmor.dat");
+    d.start();
+    ASSERT_TRUE(d.waitForMarkers({"atStart"}, 20s)) << d.standardError();
+    d.runner().terminate();
+    expectEndedWith(d.runner(), 0);
+    EXPECT_FALSE(fs::exists(d.path("Pelmor.dat")));
+}
+
+TEST(Runner, AnswersHelpAndVersionWithoutADisplay)
+{
+    EXPECT_EQ(RunnerDirectory::answerOf("Pelmor", "--version"), "pelmor " PELMOR_VERSION "\n");
+    EXPECT_EQ(RunnerDirectory::answerOf("Pelmor", "--help").rfind("Usage: pelmor [--help | --version]\n", 0), 0u);
+    EXPECT_EQ(RunnerDirectory::answerOf("PelmorEdit", "--version"), "pelmor-edit " PELMOR_VERSION "\n");
+    EXPECT_NE(RunnerDirectory::answerOf("PelmorEdit", "--help").find("PELMOR_HOME"), std::string::npos);
 }
 
 TEST(Runner, AFreshInstallationHasAnEmptyValidEventFile)

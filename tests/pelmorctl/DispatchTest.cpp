@@ -23,6 +23,15 @@ TEST(CtlApp, ExplainsItselfOnRequestAndOnStandardErrorWhenCalledBare)
     EXPECT_EQ(bare.err, help.out);
 }
 
+TEST(CtlApp, TellsItsVersionAndWhereTheRunnersEventFileIs)
+{
+    const CtlRun version = ctl({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_TRUE(version.out.starts_with("pelmorctl ")) << version.out;
+    EXPECT_EQ(ctl({"--version", "list"}).status, 2);
+    EXPECT_TRUE(contains(ctl({"--help"}).out, "$PELMOR_HOME, else $XDG_DATA_HOME/pelmor, else\n  ~/.local/share/pelmor"));
+}
+
 TEST(CtlApp, GivesEachCommandsHelpWhereverHelpIsAsked)
 {
     for (const char* command : {"list", "export", "import", "next", "simulate"}) {

@@ -9,6 +9,7 @@
 #include <set>
 #include <string>
 
+#include "LoadedLibrary.h"
 #include "Plent/Language/Lintow/VeskLanguage.h"
 #include "Platform/automation/Runtime.h"
 #include "Platform/modules/Library.h"
@@ -21,25 +22,9 @@ namespace {
 
 fs::path languageLibraryFile() { return ModulePath::executableDir() / "Pelmor.dll"; }
 
-class LanguageLibrary : public ::testing::Test {
+class LanguageLibrary : public LoadedLibrary {
 protected:
-    void SetUp() override
-    {
-        handle_ = LoadLibraryA(languageLibraryFile().c_str());
-        ASSERT_GT(handle_, 0) << languageLibraryFile();
-    }
-    void TearDown() override { FreeLibrary(handle_); }
-
-    // The text of an ID as the message loader reads it; empty for none.
-    std::string text(unsigned id) const
-    {
-        char buffer[256];
-        std::memset(buffer, ' ', sizeof buffer);
-        const int length = LoadStringA(handle_, id, buffer, 255);
-        return length == 0 ? std::string() : std::string(buffer, static_cast<size_t>(length));
-    }
-
-    ModuleHandle handle_ = 0;
+    LanguageLibrary() : LoadedLibrary("Pelmor.dll") {}
 };
 
 } // namespace

@@ -1,6 +1,7 @@
 // What the list window shows: its design texts, the library's texts, the
 // rows with their dates and status texts, and where the list sits.
 #include "ListWindowFixture.h"
+#include "WindowTexts.h"
 
 #include <QMenuBar>
 
@@ -60,6 +61,24 @@ TEST_F(ListWindowTexts, TheLanguageLibraryGivesTheEnglishTexts)
     }
     EXPECT_EQ(bar().Band("Toolbar")->Tool("Exit")->Caption(), "exit");
     EXPECT_EQ(bar().Band("Haupt-Menü")->Tool("mnuFile")->Caption(), "&File");
+    EXPECT_TRUE(boxes.empty()) << boxes.front();
+    window()->Unload();
+    Platform::FreeLibrary(hMsg);
+}
+
+// The German library gives the window exactly its design texts, without a
+// single message box.
+TEST_F(ListWindowTexts, TheGermanLibraryGivesTheDesignTexts)
+{
+    fillWithStatuses();
+    engine->ShowEvents(0);
+    const std::vector<QString> design = WindowTexts::textsOf(window());
+    window()->Unload();
+    const Platform::ModuleHandle hMsg = WindowTexts::loadGerman();
+    ASSERT_GT(hMsg, 0);
+    engine->Init(hMsg, 1000);
+    engine->ShowEvents(0);
+    EXPECT_EQ(WindowTexts::textsOf(window()), design);
     EXPECT_TRUE(boxes.empty()) << boxes.front();
     window()->Unload();
     Platform::FreeLibrary(hMsg);

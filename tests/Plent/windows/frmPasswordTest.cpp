@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "ModalScript.h"
+#include "WindowTexts.h"
 #include "Plent/windows/frmPassword.h"
 #include "Platform/modules/Library.h"
 #include "Platform/modules/ModulePath.h"
@@ -75,6 +76,20 @@ TEST(PasswordDialogTexts, ComeFromTheLanguageLibrary)
     EXPECT_EQ(dialog.findChild<QLabel*>("lblPassword")->text(), "Enter password:");
     EXPECT_EQ(buttonOf(&dialog, "cmdOK")->text(), "OK");
     EXPECT_EQ(buttonOf(&dialog, "cmdCancel")->text(), "Cancel");
+    Platform::FreeLibrary(hMsg);
+}
+
+TEST(PasswordDialogTexts, TheGermanLibraryGivesTheDesignTexts)
+{
+    const Platform::ModuleHandle hMsg = WindowTexts::loadGerman();
+    ASSERT_GT(hMsg, 0);
+    frmPassword design;
+    design.Init(-1, 1300);
+    frmPassword german;
+    german.Init(hMsg, 1300);
+    EXPECT_EQ(WindowTexts::textsOf(&german), WindowTexts::textsOf(&design));
+    EXPECT_EQ(german.findChild<QLabel*>("lblPassword")->text(),
+              QStringLiteral("Es wird überprüft, ob Sie überhaupt berechtigt sind, diese Funktion durchzuführen."));
     Platform::FreeLibrary(hMsg);
 }
 

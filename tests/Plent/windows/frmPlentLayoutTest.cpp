@@ -1,6 +1,7 @@
 // The editor as it opens: its controls, their places and texts, and the
 // state of a window for a new event.
 #include "EditorFixture.h"
+#include "WindowTexts.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -201,5 +202,22 @@ TEST_F(frmPlentLayout, TheLanguageLibraryCaptionsControlsTabsGridsAndWindow)
     EXPECT_TRUE(boxes.empty());
 
     form.reset();
+    Platform::FreeLibrary(hMsg);
+}
+
+TEST_F(frmPlentLayout, TheGermanLibraryGivesTheDesignTextsInBothModes)
+{
+    const Platform::ModuleHandle hMsg = WindowTexts::loadGerman();
+    ASSERT_GT(hMsg, 0);
+    for (bool editable : {true, false}) {
+        form->SetEditable(editable);
+        const std::vector<QString> design = WindowTexts::textsOf(form.get());
+        auto german = std::make_unique<Plent::frmPlent>();
+        german->Init(hMsg, 1100);
+        german->SetEditable(editable);
+        EXPECT_EQ(WindowTexts::textsOf(german.get()), design);
+    }
+    EXPECT_EQ(form->windowTitle(), "Event anzeigen");
+    EXPECT_TRUE(boxes.empty()) << boxes.front();
     Platform::FreeLibrary(hMsg);
 }
