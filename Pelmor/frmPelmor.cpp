@@ -2,11 +2,11 @@
 
 #include <QApplication>
 
-#include "RunnerReport.h"
 #include "Platform/automation/ErrorInfo.h"
 #include "Platform/automation/Runtime.h"
 #include "Platform/modules/ModulePath.h"
 #include "Platform/process/ProcessStarter.h"
+#include "Platform/ui/FatalErrorReport.h"
 
 using Platform::Check;
 
@@ -80,7 +80,7 @@ void frmPelmor::startDueEvents()
 // root's release ends the engine.
 void frmPelmor::fail(const Platform::AutomationError& error)
 {
-    RunnerReport::show(error);
+    Platform::FatalErrorReport::show(error);
     QApplication::closeAllWindows();
     Form_Unload(1);
 }

@@ -5,11 +5,11 @@
 
 #include <memory>
 
-#include "RunnerReport.h"
-#include "TerminationSignal.h"
 #include "frmPelmor.h"
 #include "Platform/modules/Library.h"
 #include "Platform/modules/ModulePath.h"
+#include "Platform/process/TerminationSignal.h"
+#include "Platform/ui/FatalErrorReport.h"
 
 int main(int argc, char** argv)
 {
@@ -17,7 +17,7 @@ int main(int argc, char** argv)
     // The runner ends at the poll after the list window has closed, not
     // when its last window closes.
     QApplication::setQuitOnLastWindowClosed(false);
-    TerminationSignal termination;
+    Platform::TerminationSignal termination;
 
     const std::string library = (Platform::ModulePath::executableDir() / "Pelmor.dll").string();
     const Platform::ModuleHandle hMsg = Platform::LoadLibraryA(library.c_str());
@@ -25,10 +25,10 @@ int main(int argc, char** argv)
     try {
         form = std::make_unique<frmPelmor>();
         QObject::connect(form.get(), &frmPelmor::unloaded, &app, [](int status) { QCoreApplication::exit(status); });
-        QObject::connect(&termination, &TerminationSignal::received, form.get(), &frmPelmor::EndSession);
+        QObject::connect(&termination, &Platform::TerminationSignal::received, form.get(), &frmPelmor::EndSession);
         form->Init(hMsg);
     } catch (const Platform::AutomationError& error) {
-        RunnerReport::show(error);
+        Platform::FatalErrorReport::show(error);
         // Once the form is loaded it holds the library and frees it itself.
         if (form) form.reset();
         else if (hMsg > 0) Platform::FreeLibrary(hMsg);

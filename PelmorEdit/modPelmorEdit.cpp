@@ -14,11 +14,11 @@
 #include <iostream>
 
 #include "EventFileEditor.h"
-#include "RunnerReport.h"
-#include "TerminationSignal.h"
 #include "Platform/automation/AutomationError.h"
 #include "Platform/modules/Library.h"
 #include "Platform/modules/ModulePath.h"
+#include "Platform/process/TerminationSignal.h"
+#include "Platform/ui/FatalErrorReport.h"
 
 namespace fs = std::filesystem;
 
@@ -42,8 +42,8 @@ int main(int argc, char** argv)
     }
     QApplication app(argc, argv);
     // Ctrl+C and the end of the session close the window, as its close box.
-    TerminationSignal termination;
-    QObject::connect(&termination, &TerminationSignal::received, &app, [] { QApplication::closeAllWindows(); });
+    Platform::TerminationSignal termination;
+    QObject::connect(&termination, &Platform::TerminationSignal::received, &app, [] { QApplication::closeAllWindows(); });
 
     const fs::path home = Platform::ModulePath::executableDir();
     const Platform::ModuleHandle hMsg = Platform::LoadLibraryA((home / "Pelmor.dll").c_str());
@@ -52,7 +52,7 @@ int main(int argc, char** argv)
         EventFileEditor editor;
         editor.Edit(hMsg, eventFileOf(app.arguments(), home).string(), (home / "Pelmor.tab").string());
     } catch (const Platform::AutomationError& error) {
-        RunnerReport::show(error);
+        Platform::FatalErrorReport::show(error);
         status = 1;
     }
     if (hMsg > 0) Platform::FreeLibrary(hMsg);

@@ -6,6 +6,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+namespace Platform {
+
 namespace {
 
 // [0] is written by the handler, [1] read by the notifier.
@@ -53,3 +55,5 @@ void TerminationSignal::drain()
     [[maybe_unused]] const ssize_t read = ::read(pipeEnds[1], &byte, 1);
     emit received();
 }
+
+} // namespace Platform

@@ -3,6 +3,8 @@
 
 class QSocketNotifier;
 
+namespace Platform {
+
 // SIGTERM and SIGINT as a Qt signal: the handler only writes a byte into a
 // socket pair, and the event loop reports it, so that the program ends the
 // way it ends when its windows close, on its one thread.
@@ -20,3 +22,5 @@ private:
 
     QSocketNotifier* notifier_ = nullptr;
 };
+
+} // namespace Platform

@@ -1,0 +1,13 @@
+#pragma once
+#include "Platform/automation/AutomationError.h"
+
+namespace Platform {
+
+// How a program reports the error that ends it: one line on standard error
+// under the program's name, and the same text in a message box.
+class FatalErrorReport {
+public:
+    static void show(const AutomationError& error);
+};
+
+} // namespace Platform
