@@ -97,6 +97,18 @@ TEST_F(ListWindowGuards, TheCloseBoxAsksForThePassword)
     EXPECT_EQ(engine->objShowEvents(), nullptr);
 }
 
+TEST_F(ListWindowGuards, AnOverflowOfThePasswordDialogsOffsetIsShownLikeACommandError)
+{
+    engine->Init(-1, 32500); // list window 32700, its password dialog beyond 32767
+    show(true, "Geheim");
+    select("a");
+    run("Del");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].find("Run-time error 6"), std::string::npos) << boxes[0];
+    EXPECT_EQ(identifiers(), (std::vector<std::string>{"a", "b"}));
+    EXPECT_NE(engine->objShowEvents(), nullptr);
+}
+
 TEST_F(ListWindowGuards, ExitAsksOnceAndItsUnloadIsNotAskedAgain)
 {
     show(true, "Geheim");
