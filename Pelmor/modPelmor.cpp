@@ -4,6 +4,7 @@
 #include <QApplication>
 
 #include <memory>
+#include <optional>
 
 #include "frmPelmor.h"
 #include "Platform/modules/Library.h"
@@ -22,9 +23,14 @@ int main(int argc, char** argv)
     const std::string library = (Platform::ModulePath::executableDir() / "Pelmor.dll").string();
     const Platform::ModuleHandle hMsg = Platform::LoadLibraryA(library.c_str());
     std::unique_ptr<frmPelmor> form;
+    // A form that unloads during Init has no event loop to end yet.
+    std::optional<int> unloadedWith;
     try {
         form = std::make_unique<frmPelmor>();
-        QObject::connect(form.get(), &frmPelmor::unloaded, &app, [](int status) { QCoreApplication::exit(status); });
+        QObject::connect(form.get(), &frmPelmor::unloaded, &app, [&unloadedWith](int status) {
+            unloadedWith = status;
+            QCoreApplication::exit(status);
+        });
         QObject::connect(&termination, &Platform::TerminationSignal::received, form.get(), &frmPelmor::EndSession);
         form->Init(hMsg);
     } catch (const Platform::AutomationError& error) {
@@ -34,5 +40,5 @@ int main(int argc, char** argv)
         else if (hMsg > 0) Platform::FreeLibrary(hMsg);
         return 1;
     }
-    return app.exec();
+    return unloadedWith ? *unloadedWith : app.exec();
 }

@@ -19,6 +19,7 @@
 #include "Platform/modules/ModulePath.h"
 #include "Platform/process/TerminationSignal.h"
 #include "Platform/ui/FatalErrorReport.h"
+#include "Platform/ui/SessionEnd.h"
 
 namespace fs = std::filesystem;
 
@@ -41,9 +42,10 @@ int main(int argc, char** argv)
         return UsageError;
     }
     QApplication app(argc, argv);
-    // Ctrl+C and the end of the session close the window, as its close box.
+    // Ctrl+C, a closed terminal and the end of the session close every
+    // window, an open dialog as by Cancel, and the list window unguarded.
     Platform::TerminationSignal termination;
-    QObject::connect(&termination, &Platform::TerminationSignal::received, &app, [] { QApplication::closeAllWindows(); });
+    QObject::connect(&termination, &Platform::TerminationSignal::received, &app, &Platform::SessionEnd::begin);
 
     const fs::path home = Platform::ModulePath::executableDir();
     const Platform::ModuleHandle hMsg = Platform::LoadLibraryA((home / "Pelmor.dll").c_str());
