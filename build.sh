@@ -8,7 +8,9 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake g++ ninja-build qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev)
+# xvfb, x11-utils and xdotool: the tests that need a real X server start one
+# of their own, look at its windows and type into them.
+packages=(cmake g++ ninja-build qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb x11-utils xdotool)
 
 install_missing() {
     local missing=()

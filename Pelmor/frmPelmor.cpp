@@ -1,12 +1,11 @@
 #include "frmPelmor.h"
 
-#include <QApplication>
-
-#include "RunnerReport.h"
 #include "Platform/automation/ErrorInfo.h"
 #include "Platform/automation/Runtime.h"
 #include "Platform/files/UserDirectory.h"
 #include "Platform/process/ProcessStarter.h"
+#include "Platform/ui/FatalErrorReport.h"
+#include "Platform/ui/SessionEnd.h"
 
 using Platform::Check;
 
@@ -37,15 +36,20 @@ void frmPelmor::Init(Platform::ModuleHandle hMsg)
     Check(engine()->LoadObjects(prefix + "Pelmor.dat"), "LoadObjects");
     Check(engine()->put_UnlessTable(prefix + "Pelmor.tab"), "UnlessTable");
     Check(engine()->ShowEvents(0, Platform::VARIANT_TRUE, "", ""), "ShowEvents");
+    // Asked to end while a message box of the start was up: no poll.
+    if (Platform::SessionEnd::hasBegun()) return Form_Unload(0);
     Timer1.setInterval(PollInterval);
     Timer1.start();
 }
 
+// At once, whatever is open: a poll may be far away, and the windows the
+// system closes cannot refuse.
 void frmPelmor::EndSession()
 {
     if (unloaded_) return;
-    QApplication::closeAllWindows();
-    Timer1_Timer();
+    Platform::SessionEnd::begin();
+    // Before the timer runs, Init is still under way and ends the form.
+    if (Timer1.isActive()) Form_Unload(0);
 }
 
 void frmPelmor::Timer1_Timer()
@@ -80,8 +84,8 @@ void frmPelmor::startDueEvents()
 // root's release ends the engine.
 void frmPelmor::fail(const Platform::AutomationError& error)
 {
-    RunnerReport::show(error);
-    QApplication::closeAllWindows();
+    Platform::FatalErrorReport::show(error);
+    Platform::SessionEnd::begin();
     Form_Unload(1);
 }
 

@@ -20,9 +20,8 @@ public:
     ~frmPelmor() override;
 
     void Init(Platform::ModuleHandle hMsg);
-    // The system asks the program to end (SIGTERM): every window closes as
-    // when the session ends, and a poll at once ends the runner when the
-    // list window is gone.
+    // The system asks the program to end (SIGTERM, SIGINT, SIGHUP): every
+    // window closes as the system closes it, and the form unloads at once.
     void EndSession();
 
 signals:

@@ -5,14 +5,15 @@
 
 #include <iostream>
 #include <memory>
+#include <optional>
 
 #include "RunnerInfo.h"
-#include "RunnerReport.h"
-#include "TerminationSignal.h"
 #include "frmPelmor.h"
 #include "Platform/modules/LanguageChoice.h"
 #include "Platform/modules/Library.h"
 #include "Platform/modules/ModulePath.h"
+#include "Platform/process/TerminationSignal.h"
+#include "Platform/ui/FatalErrorReport.h"
 
 int main(int argc, char** argv)
 {
@@ -21,22 +22,27 @@ int main(int argc, char** argv)
     // The runner ends at the poll after the list window has closed, not
     // when its last window closes.
     QApplication::setQuitOnLastWindowClosed(false);
-    TerminationSignal termination;
+    Platform::TerminationSignal termination;
 
     const std::string library = Platform::LanguageChoice::libraryIn(Platform::ModulePath::executableDir()).string();
     const Platform::ModuleHandle hMsg = Platform::LoadLibraryA(library.c_str());
     std::unique_ptr<frmPelmor> form;
+    // A form that unloads during Init has no event loop to end yet.
+    std::optional<int> unloadedWith;
     try {
         form = std::make_unique<frmPelmor>();
-        QObject::connect(form.get(), &frmPelmor::unloaded, &app, [](int status) { QCoreApplication::exit(status); });
-        QObject::connect(&termination, &TerminationSignal::received, form.get(), &frmPelmor::EndSession);
+        QObject::connect(form.get(), &frmPelmor::unloaded, &app, [&unloadedWith](int status) {
+            unloadedWith = status;
+            QCoreApplication::exit(status);
+        });
+        QObject::connect(&termination, &Platform::TerminationSignal::received, form.get(), &frmPelmor::EndSession);
         form->Init(hMsg);
     } catch (const Platform::AutomationError& error) {
-        RunnerReport::show(error);
+        Platform::FatalErrorReport::show(error);
         // Once the form is loaded it holds the library and frees it itself.
         if (form) form.reset();
         else if (hMsg > 0) Platform::FreeLibrary(hMsg);
         return 1;
     }
-    return app.exec();
+    return unloadedWith ? *unloadedWith : app.exec();
 }

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "ClientHelp.h"
+#include "Platform/process/ClientHelp.h"
 
 const Platform::ProgramInfo& EditorInfo()
 {

@@ -15,13 +15,14 @@
 
 #include "EditorInfo.h"
 #include "EventFileEditor.h"
-#include "RunnerReport.h"
-#include "TerminationSignal.h"
 #include "Platform/automation/AutomationError.h"
 #include "Platform/files/UserDirectory.h"
 #include "Platform/modules/LanguageChoice.h"
 #include "Platform/modules/Library.h"
 #include "Platform/modules/ModulePath.h"
+#include "Platform/process/TerminationSignal.h"
+#include "Platform/ui/FatalErrorReport.h"
+#include "Platform/ui/SessionEnd.h"
 
 namespace fs = std::filesystem;
 
@@ -45,9 +46,10 @@ int main(int argc, char** argv)
         return UsageError;
     }
     QApplication app(argc, argv);
-    // Ctrl+C and the end of the session close the window, as its close box.
-    TerminationSignal termination;
-    QObject::connect(&termination, &TerminationSignal::received, &app, [] { QApplication::closeAllWindows(); });
+    // Ctrl+C, a closed terminal and the end of the session close every
+    // window, an open dialog as by Cancel, and the list window unguarded.
+    Platform::TerminationSignal termination;
+    QObject::connect(&termination, &Platform::TerminationSignal::received, &app, &Platform::SessionEnd::begin);
 
     const fs::path home = Platform::ModulePath::executableDir();
     const Platform::ModuleHandle hMsg = Platform::LoadLibraryA(Platform::LanguageChoice::libraryIn(home).c_str());
@@ -57,7 +59,7 @@ int main(int argc, char** argv)
         EventFileEditor editor;
         editor.Edit(hMsg, eventFileOf(app.arguments(), data).string(), (data / "Pelmor.tab").string());
     } catch (const Platform::AutomationError& error) {
-        RunnerReport::show(error);
+        Platform::FatalErrorReport::show(error);
         status = 1;
     }
     if (hMsg > 0) Platform::FreeLibrary(hMsg);

@@ -1,5 +1,5 @@
 // The event list window at the sizes the runner meets: filling it with ten
-// thousand events, and one poll that hands out a hundred of them while the
+// thousand events and sizing its columns to them, and one poll that hands out a hundred of them while the
 // window is open, each hand-out rebuilding the list.
 #include <benchmark/benchmark.h>
 
@@ -11,7 +11,10 @@
 #include <vector>
 
 #include "Plent/engine/CPlentEngine.h"
+#include "Plent/windows/ListColumnWidths.h"
+#include "Plent/windows/PlentRowTexts.h"
 #include "Platform/dates/Clock.h"
+#include "Platform/ui/ReportList.h"
 
 using namespace Plent;
 using Platform::DateTime;
@@ -68,6 +71,18 @@ static void BM_FillListAllChanged(benchmark::State& state)
     }
 }
 BENCHMARK(BM_FillListAllChanged)->Unit(benchmark::kMillisecond);
+
+// What the first fill adds: the columns sized to ten thousand identifiers,
+// the locale's date form and the status texts.
+static void BM_FitColumns(benchmark::State& state)
+{
+    OpenList list;
+    Platform::ReportList view;
+    for (int c = 0; c < 5; ++c) view.addColumn("column");
+    const PlentRowTexts texts;
+    for (auto _ : state) ListColumnWidths::fit(view, list.engine->Plents(), texts);
+}
+BENCHMARK(BM_FitColumns)->Unit(benchmark::kMillisecond);
 
 // A rebuild in which no event changed.
 static void BM_FillListUnchanged(benchmark::State& state)

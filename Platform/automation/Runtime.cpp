@@ -7,12 +7,21 @@
 
 #include "AutomationError.h"
 #include "ClassFactory.h"
+#include "ErrorInfo.h"
 #include "Registry.h"
 #include "RuntimeError.h"
 
 namespace Platform {
 
 namespace {
+
+// The loader's own text (file not found, a missing symbol, a wrong
+// architecture) goes with the failure as its error info.
+void failedWith(HRESULT hr)
+{
+    const char* text = dlerror();
+    SetErrorInfo({hr, "dlopen", text ? text : RuntimeErrorText(Err::CannotCreateObject)});
+}
 
 // Loaded servers by file, kept until CoFreeUnusedLibraries finds them idle.
 struct LoadedServers {
@@ -26,6 +35,7 @@ struct LoadedServers {
         if (it != handles.end()) return it->second;
         void* h = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
         if (h) handles.emplace(file.string(), h);
+        else failedWith(CO_E_DLLNOTFOUND);
         return h;
     }
 
@@ -73,8 +83,12 @@ HRESULT CoGetClassObject(const Guid& clsid, const Guid& iid, void** ppv)
     if (!file) return REGDB_E_CLASSNOTREG;
     void* handle = servers().load(*file);
     if (!handle) return CO_E_DLLNOTFOUND;
+    dlerror();
     auto getClassObject = reinterpret_cast<DllGetClassObjectFn>(dlsym(handle, "DllGetClassObject"));
-    if (!getClassObject) return CO_E_ERRORINDLL;
+    if (!getClassObject) {
+        failedWith(CO_E_ERRORINDLL);
+        return CO_E_ERRORINDLL;
+    }
     return getClassObject(&clsid, &iid, ppv);
 }
 
@@ -88,14 +102,19 @@ HRESULT CoCreateInstance(const Guid& clsid, IUnknown* outer, const Guid& iid, vo
 
 void CoFreeUnusedLibraries() { servers().freeUnused(); }
 
+// The description keeps what the loader or the server said about the
+// failure, so that the report tells why.
 ComPtr<IDispatch> CreateObject(const std::string& classText)
 {
     Guid clsid;
     ComPtr<IDispatch> object;
-    if (Failed(CLSIDFromProgID(classText, &clsid))
-        || Failed(CoCreateInstance(clsid, nullptr, IID_IDispatch, object.putVoid())))
-        Raise(Err::CannotCreateObject, classText);
-    return object;
+    ClearErrorInfo();
+    if (Succeeded(CLSIDFromProgID(classText, &clsid))
+        && Succeeded(CoCreateInstance(clsid, nullptr, IID_IDispatch, object.putVoid())))
+        return object;
+    std::string description = RuntimeErrorText(Err::CannotCreateObject);
+    if (const auto info = TakeErrorInfo(); info && !info->description.empty()) description += ": " + info->description;
+    Raise(Err::CannotCreateObject, classText, description);
 }
 
 HRESULT RegisterServerModule(const std::filesystem::path& module, bool unregister)

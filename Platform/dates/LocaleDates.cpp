@@ -41,6 +41,26 @@ QString longTimeFormat()
     return format.trimmed();
 }
 
+// The short time form without its seconds (the C locale's has them), and
+// without the separator in front of them: "HH:mm:ss" becomes "HH:mm".
+QString shortTimeFormat()
+{
+    const QString format = QLocale().timeFormat(QLocale::ShortFormat);
+    QString out;
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size(); ++i) {
+        const QChar c = format[i];
+        if (c == u'\'') quoted = !quoted;
+        if (quoted || c != u's') {
+            out += c;
+            continue;
+        }
+        while (!out.isEmpty() && !out.back().isLetter() && out.back() != u'\'') out.chop(1);
+        while (i + 1 < format.size() && format[i + 1] == u's') ++i;
+    }
+    return out;
+}
+
 QString shortDateFormat() { return withFourDigitYear(QLocale().dateFormat(QLocale::ShortFormat)); }
 
 QDate twoDigitYearDate(const QLocale& locale, const QString& text, const QString& format)
@@ -93,7 +113,7 @@ std::string LocaleDates::shortDate(DateTime t)
 
 std::string LocaleDates::shortTime(DateTime t)
 {
-    return QLocale().toString(qtTime(t), QLocale::ShortFormat).toStdString();
+    return QLocale().toString(qtTime(t), shortTimeFormat()).toStdString();
 }
 
 std::string LocaleDates::longTime(DateTime t) { return QLocale().toString(qtTime(t), longTimeFormat()).toStdString(); }

@@ -21,6 +21,7 @@ public:
     static bool isDate(const std::string& text) { return parseDate(text).has_value(); }
 
     static std::string shortDate(DateTime t);
+    // Hours and minutes in the locale's short time form, never seconds.
     static std::string shortTime(DateTime t);
     static std::string longTime(DateTime t);
     // Short date and long time; the date alone at midnight, the time alone

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QPointer>
 
+#include "SessionEnd.h"
 #include "UiProperties.h"
 
 namespace Platform {
@@ -11,9 +12,10 @@ namespace Platform {
 enum class ShowStyle { Modeless = 0, Modal = 1 };
 
 // Why a window is being unloaded: the user closed it (close box, system
-// menu, or any close that does not come through Unload), or the program
-// unloads it.
-enum class UnloadMode { FormControlMenu = 0, FormCode = 1 };
+// menu, or any close that does not come through Unload while the program
+// goes on), the program unloads it, or the system closes it because the
+// program ends (SessionEnd).
+enum class UnloadMode { FormControlMenu = 0, FormCode = 1, AppWindows = 2 };
 
 // The life of a window on top of a Qt window class (QMainWindow, QDialog):
 // it is loaded when created, shown modelessly or modally, hidden, and
@@ -24,6 +26,9 @@ enum class UnloadMode { FormControlMenu = 0, FormCode = 1 };
 // itself lives on until its owner deletes it; Form_Unload must not delete
 // it (release it with deleteLater). A modal Show returns when the window is
 // hidden, by code or by unloading.
+//
+// Once the program is ending, a close is the system's: it cannot be
+// refused, and a window about to be shown unloads at once instead.
 template <class Base>
 class Form : public Base {
 public:
@@ -36,6 +41,7 @@ public:
     void Show(ShowStyle style = ShowStyle::Modeless)
     {
         loaded_ = true;
+        if (SessionEnd::hasBegun()) return unloadBySystem();
         if (style == ShowStyle::Modal) return showModal();
         Base::show();
         Base::raise();
@@ -75,14 +81,22 @@ protected:
     void closeEvent(QCloseEvent* event) override
     {
         if (!loaded_) return event->accept();
+        event->accept();
+        if (SessionEnd::hasBegun()) return unloadBySystem();
         bool cancel = false;
         Form_QueryUnload(cancel, UnloadMode::FormControlMenu);
         if (cancel) return event->ignore();
-        event->accept();
         finishUnload();
     }
 
 private:
+    void unloadBySystem()
+    {
+        bool ignored = false;
+        Form_QueryUnload(ignored, UnloadMode::AppWindows);
+        finishUnload();
+    }
+
     void finishUnload()
     {
         loaded_ = false;

@@ -7,6 +7,8 @@
 
 #include <iostream>
 
+#include "SessionEnd.h"
+
 namespace Platform {
 
 namespace {
@@ -26,23 +28,28 @@ bool canShowBoxes()
     return platform != "offscreen" && platform != "minimal";
 }
 
+void writeToStandardError(const std::string& text, const std::string& title)
+{
+    std::cerr << title << ": " << text << std::endl;
+}
+
 void showDefault(const std::string& text, const std::string& title)
 {
-    if (canShowBoxes()) {
-        QMessageBox::information(QApplication::activeWindow(), QString::fromStdString(title),
-                                 QString::fromStdString(text), QMessageBox::Ok);
-        return;
-    }
-    std::cerr << title << ": " << text << std::endl;
+    if (!canShowBoxes()) return writeToStandardError(text, title);
+    QMessageBox::information(QApplication::activeWindow(), QString::fromStdString(title), QString::fromStdString(text),
+                             QMessageBox::Ok);
 }
 
 } // namespace
 
 void MessageBox::show(const std::string& text, const std::string& title)
 {
-    if (handler()) handler()(text, title);
+    if (SessionEnd::hasBegun()) writeToStandardError(text, title);
+    else if (handler()) handler()(text, title);
     else showDefault(text, title);
 }
+
+bool MessageBox::opensBoxes() { return !SessionEnd::hasBegun() && (handler() || canShowBoxes()); }
 
 MessageBox::Handler MessageBox::setHandler(Handler h)
 {

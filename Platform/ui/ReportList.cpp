@@ -4,6 +4,9 @@
 
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QStyle>
+
+#include <algorithm>
 
 namespace Platform {
 
@@ -30,6 +33,19 @@ ReportList::ReportList(QWidget* parent)
 void ReportList::addColumn(const QString& header)
 {
     model_->addColumn(header);
+}
+
+// A cell's text has the focus frame's margin and one pixel on either side,
+// and the item's text layout rounds its width up by one more. The font is
+// the one the style gives the list, also before it is shown.
+void ReportList::fitColumn(int column, const QStringList& samples, int maxWidth)
+{
+    ensurePolished();
+    const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 1;
+    int width = header()->sectionSizeHint(column);
+    for (const QString& sample : samples) width = std::max(width, fontMetrics().horizontalAdvance(sample) + margins);
+    if (maxWidth > 0) width = std::min(width, maxWidth);
+    setColumnWidth(column, width);
 }
 
 int ReportList::hitTest(const QPoint& pos) const

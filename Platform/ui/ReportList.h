@@ -6,8 +6,9 @@
 namespace Platform {
 
 // A list of rows in columns under text headers: each row has a main text in
-// the first column and sub-items in the others. Columns keep their default
-// width and are not sorted; the rows stay in the order they were given.
+// the first column and sub-items in the others. Columns have a default
+// width until fitted, the user may resize them, and they are not sorted;
+// the rows stay in the order they were given.
 //
 // Positions (the mouse notifications, hitTest) are in the coordinates of
 // viewport(), the area below the headers; viewport()->mapToGlobal turns
@@ -20,6 +21,9 @@ public:
     void addColumn(const QString& header);
     int columnCount() const { return model_->columnCount(); }
     QString headerText(int column) const { return model_->headerText(column); }
+    // Widens or narrows a column so that its header and every sample show
+    // whole, but to no more than maxWidth pixels (0: no limit).
+    void fitColumn(int column, const QStringList& samples, int maxWidth = 0);
 
     // Rebuilds the list: every row is replaced at once.
     void setRows(QList<QStringList> rows) { model_->setRows(std::move(rows)); }

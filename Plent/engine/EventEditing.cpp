@@ -66,9 +66,18 @@ void EventEditing::replace(const std::string& identifier, IPlentForm& form)
     try {
         engine_.FormToCollections(form, "");
     } catch (const Platform::AutomationError&) {
-        if (old) plents.Add(old, old->Identifier(), successor);
+        if (old) putBack(old, successor);
         throw;
     }
+}
+
+// A failed transfer may have shown a message box, and while it was up the
+// poll may have handed out and deleted the successor: the old event then
+// goes to the end rather than being lost.
+void EventEditing::putBack(const std::shared_ptr<CPlent>& old, const std::string& successor)
+{
+    colPlents& plents = engine_.Plents();
+    plents.Add(old, old->Identifier(), plents.Item(successor) ? successor : "");
 }
 
 void EventEditing::Show(const std::string& identifier)

@@ -6,6 +6,7 @@
 
 namespace Plent {
 
+class CPlent;
 class CPlentEngine;
 
 // Adding, editing and viewing one event in the editor window. Each call
@@ -31,6 +32,7 @@ public:
 private:
     std::unique_ptr<IPlentForm> openEditor();
     void replace(const std::string& identifier, IPlentForm& form);
+    void putBack(const std::shared_ptr<CPlent>& old, const std::string& successor);
 
     CPlentEngine& engine_;
 };

@@ -56,8 +56,8 @@ void ListWindowCommands::Run(const std::string& tool)
     }};
     for (const Command& command : Commands) {
         if (tool != command.tool) continue;
-        if (command.gated && !CheckPassword()) return;
         try {
+            if (command.gated && !CheckPassword()) return;
             (this->*command.run)();
         } catch (const Platform::AutomationError& error) {
             Platform::MessageBox::show(error.report());

@@ -7,7 +7,13 @@
 namespace Plent {
 
 namespace {
-QString dateText(Date date) { return QString::fromStdString(Platform::LocaleDates::generalDate(date)); }
+// A date that is not set (never started, a once-per-start event's next
+// start) shows nothing: a bare midnight would read as a real time.
+QString dateText(Date date)
+{
+    if (date == 0) return {};
+    return QString::fromStdString(Platform::LocaleDates::generalDate(date));
+}
 } // namespace
 
 bool PlentRowTexts::Row::shows(const CPlent& event) const

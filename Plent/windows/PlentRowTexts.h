@@ -14,8 +14,8 @@
 namespace Plent {
 
 // The texts of the event list's rows, one row per event: identifier,
-// description, next start, last start (in the locale's general date form)
-// and the status text.
+// description, next start, last start (in the locale's general date form,
+// empty when not set) and the status text.
 //
 // The list is rebuilt after every hand-out, and a hand-out changes one
 // event: the texts of a row are made anew only when the event's shown values

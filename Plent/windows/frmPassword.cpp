@@ -111,12 +111,13 @@ void frmPassword::cmdCancel_Click()
     Hide();
 }
 
-// The close box acts like Cancel; the caller's own unload passes.
+// The close box acts like Cancel; the caller's own unload passes. The
+// system's close cancels too, and unloads the dialog.
 void frmPassword::Form_QueryUnload(bool& Cancel, Platform::UnloadMode mode)
 {
-    if (mode != Platform::UnloadMode::FormControlMenu) return;
-    Cancel = true;
+    if (mode == Platform::UnloadMode::FormCode) return;
     cmdCancel_Click();
+    Cancel = mode == Platform::UnloadMode::FormControlMenu;
 }
 
 void frmPassword::Form_Unload() { Msg.reset(); }

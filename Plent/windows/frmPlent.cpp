@@ -242,11 +242,13 @@ void frmPlent::centreOverOwner()
     }
 }
 
+// The user's close box acts like Cancel and leaves the window loaded; the
+// system's close cancels too, and unloads it.
 void frmPlent::Form_QueryUnload(bool& Cancel, Platform::UnloadMode mode)
 {
-    if (mode != Platform::UnloadMode::FormControlMenu) return;
-    Cancel = true;
+    if (mode == Platform::UnloadMode::FormCode) return;
     cmdCancel_Click();
+    Cancel = mode == Platform::UnloadMode::FormControlMenu;
 }
 
 void frmPlent::Form_Unload() { Msg.reset(); }

@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QLayout>
 
+#include "ListColumnWidths.h"
 #include "ListWindowCommands.h"
 #include "ShowPlentsBar.h"
 #include "Plent/engine/CPlentEngine.h"
@@ -103,7 +104,16 @@ void frmShowPlents::loadStatusTexts()
 void frmShowPlents::FillList()
 {
     lvwPlents->invalidateRows();
+    fitColumnsOnce();
     UpdateTools();
+}
+
+// Only at the first fill: the widths the user gives the columns stay.
+void frmShowPlents::fitColumnsOnce()
+{
+    if (columnsFitted_ || !engine_) return;
+    columnsFitted_ = true;
+    ListColumnWidths::fit(*lvwPlents, engine_->Plents(), rowTexts_);
 }
 
 QList<QStringList> frmShowPlents::rows()

@@ -74,6 +74,7 @@ private:
     // Every row's texts, from the engine's events as they are now.
     QList<QStringList> rows();
     void loadStatusTexts();
+    void fitColumnsOnce();
     void ArrangeControls();
     void lvwPlents_MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, const QPoint& pos);
     // The event SelectedIdentifier names; nullptr when there is none, which
@@ -94,6 +95,7 @@ private:
     Platform::ReportList* lvwPlents;
     Platform::ActiveBar* ActiveBar1;
     PlentRowTexts rowTexts_;
+    bool columnsFitted_ = false;
     ListWindowCommands* commands_;
 };
 

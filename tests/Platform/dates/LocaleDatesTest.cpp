@@ -2,6 +2,7 @@
 
 #include <QLocale>
 
+#include "Platform/dates/LocaleDateTime.h"
 #include "Platform/dates/LocaleDates.h"
 
 using Platform::DateTime;
@@ -85,6 +86,23 @@ TEST_F(LocaleDatesTest, TimesFollowTheLocaleWithoutATimeZone)
     use("de_DE");
     EXPECT_EQ(LocaleDates::shortTime(t), "14:05");
     EXPECT_EQ(LocaleDates::longTime(t), "14:05:09");
+}
+
+// The editor's time box: hours and minutes, also where the locale's short
+// time form has seconds (the C locale), and it reads back to the minute.
+TEST_F(LocaleDatesTest, ShortTimeHasNoSecondsInAnyLocale)
+{
+    const DateTime t = DateTime::fromCivil(2026, 12, 24, 21, 12, 55);
+    const std::pair<const char*, const char*> expected[] = {{"C", "21:12"}, {"en_US", "9:12 PM"}, {"de_DE", "21:12"},
+                                                            {"fi_FI", "21.12"}, {"en_GB", "21:12"}};
+    for (const auto& [name, text] : expected) {
+        use(name);
+        const QString shown = QString::fromStdString(LocaleDates::shortTime(t)).replace(QChar(0x202F), u' ');
+        EXPECT_EQ(shown.toStdString(), text) << name;
+        const auto back = Platform::LocaleDateTime::parse(LocaleDates::shortDate(t) + " " + LocaleDates::shortTime(t));
+        ASSERT_TRUE(back) << name;
+        EXPECT_EQ(*back, DateTime::fromCivil(2026, 12, 24, 21, 12)) << name;
+    }
 }
 
 TEST_F(LocaleDatesTest, GeneralDateDropsMidnightAndTheEmptyDate)

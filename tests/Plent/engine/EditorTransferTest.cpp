@@ -300,4 +300,4 @@ TEST_P(EditorTransfer, MarksOutsideTheGridsAreIndexErrorsWhenShown)
     EXPECT_THROW(engine.CollectionsToForm("odd", *form), Platform::AutomationError);
 }
 
-INSTANTIATE_TEST_SUITE_P(Locales, EditorTransfer, ::testing::Values("en_US", "de_DE"));
+INSTANTIATE_TEST_SUITE_P(Locales, EditorTransfer, ::testing::Values("C", "en_US", "de_DE"));

@@ -13,6 +13,7 @@
 #include "Platform/automation/AutomationError.h"
 #include "Platform/automation/RuntimeError.h"
 #include "Platform/dates/LocaleDates.h"
+#include "Platform/ui/MessageBox.h"
 #include "SchedulingFixtures.h"
 #include "ScriptedEditor.h"
 #include "support/QtAppEnvironment.h"
@@ -193,6 +194,27 @@ TEST_F(EventEditing, AFailedUpdateKeepsTheOldEventInItsPlaceAndRaises)
     editors.then(typeDelay("abc"));
     EXPECT_EQ(errorOf([&] { engine->Update("b"); }), Platform::Err::TypeMismatch);
     EXPECT_EQ(identifiers(), (std::vector<std::string>{"a", "daily", "b"})) << "the last event stays last";
+}
+
+// The failing start computation announces its error in a message box; while
+// the box is up the poll hands out and deletes the event after the edited one.
+TEST_F(EventEditing, AFailedUpdateWhoseSuccessorWentMeanwhilePutsTheOldEventLast)
+{
+    addEvent(*engine, "a", RetryMode::Once, 0, at(2024, 4, 1));
+    const auto old = addEvent(*engine, "holidays", RetryMode::Days, 1, at(2024, 3, 10, 8, 0));
+    old->Unless().setFromTable(true);
+    addEvent(*engine, "b", RetryMode::Once, 0, at(2024, 4, 1));
+    engine->setUnlessTable((std::filesystem::temp_directory_path() / "EventEditingTest-no-such.tab").string());
+    const auto recorder = Platform::MessageBox::setHandler([&](const std::string&, const std::string&) {
+        engine->Remove("b");
+    });
+    editors.then(confirm);
+    const int error = errorOf([&] { engine->Update("holidays"); });
+    Platform::MessageBox::setHandler(recorder);
+
+    EXPECT_EQ(error, Platform::Err::FileNotFound) << "the transfer's own error, not the re-insertion's";
+    EXPECT_EQ(identifiers(), (std::vector<std::string>{"a", "holidays"}));
+    EXPECT_EQ(engine->Plents().Item("holidays"), old);
 }
 
 TEST_F(EventEditing, AnEventGoneWhileTheWindowWasOpenComesBackEdited)

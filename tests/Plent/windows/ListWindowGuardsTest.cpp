@@ -7,6 +7,7 @@
 
 #include "Platform/modules/Library.h"
 #include "Platform/modules/ModulePath.h"
+#include "Platform/ui/SessionEnd.h"
 
 using namespace ListWindowFixtures;
 namespace Status = Plent::Status;
@@ -95,6 +96,58 @@ TEST_F(ListWindowGuards, TheCloseBoxAsksForThePassword)
     script.then(enterPassword("x")).then(enterPassword("Geheim"));
     closeWithTheCloseBox();
     EXPECT_EQ(engine->objShowEvents(), nullptr);
+}
+
+// The program ends (a signal, the end of the session) while a dialog is up.
+class ListWindowAtTheEnd : public ListWindowGuards {
+protected:
+    void TearDown() override
+    {
+        ListWindowGuards::TearDown();
+        Platform::SessionEnd::reset();
+    }
+    static TestSupport::ModalScript::Step endTheProgram()
+    {
+        return [](QWidget*) { Platform::SessionEnd::begin(); };
+    }
+};
+
+TEST_F(ListWindowAtTheEnd, TheEditorClosesAsByCancelAndTheWindowWithoutThePassword)
+{
+    show(true, "Geheim");
+    select("a");
+    const auto old = engine->Plents().Item("a");
+    script.then(enterPassword("Geheim")).then([](QWidget* modal) {
+        typeInto(modal, "txtDelay", "7");
+        Platform::SessionEnd::begin();
+    });
+    run("Edit");
+    EXPECT_EQ(engine->Plents().Item("a"), old);
+    EXPECT_EQ(old->Delay(), 0) << "nothing of the editor was taken over";
+    EXPECT_EQ(engine->objShowEvents(), nullptr);
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(ListWindowAtTheEnd, ThePasswordDialogClosesAsByCancel)
+{
+    show(true, "Geheim");
+    select("a");
+    script.then(enterPassword("falsch")).then(endTheProgram());
+    run("Del");
+    EXPECT_EQ(identifiers(), (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(engine->objShowEvents(), nullptr);
+}
+
+TEST_F(ListWindowGuards, AnOverflowOfThePasswordDialogsOffsetIsShownLikeACommandError)
+{
+    engine->Init(-1, 32500); // list window 32700, its password dialog beyond 32767
+    show(true, "Geheim");
+    select("a");
+    run("Del");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].find("Run-time error 6"), std::string::npos) << boxes[0];
+    EXPECT_EQ(identifiers(), (std::vector<std::string>{"a", "b"}));
+    EXPECT_NE(engine->objShowEvents(), nullptr);
 }
 
 TEST_F(ListWindowGuards, ExitAsksOnceAndItsUnloadIsNotAskedAgain)

@@ -3,8 +3,10 @@
 #include "ListWindowFixture.h"
 #include "WindowTexts.h"
 
+#include <QHeaderView>
 #include <QMenuBar>
 
+#include "Plent/windows/ListColumnWidths.h"
 #include "Platform/modules/Library.h"
 #include "Platform/modules/ModulePath.h"
 #include "Platform/ui/UiProperties.h"
@@ -114,15 +116,55 @@ TEST_F(ListWindowTexts, RowsFollowTheCollectionWithDatesInTheGeneralForm)
     engine->Plents().Add(CPlentEngine::NewPlent(), "first", "ran");
     engine->ShowEvents(0);
     ASSERT_EQ(list().rowCount(), 3);
-    EXPECT_EQ(row(0), (std::vector<QString>{"first", "", "00:00:00", "00:00:00", "noch offen"}));
+    EXPECT_EQ(row(0), (std::vector<QString>{"first", "", "", "", "noch offen"})) << "dates not set show nothing";
     EXPECT_EQ(row(1), (std::vector<QString>{"ran", "about ran", "05.05.2026 10:30:00", "04.05.2026", "noch offen"}));
-    EXPECT_EQ(row(2), (std::vector<QString>{"atStart", "about atStart", "00:00:00", "00:00:00", "noch offen"}));
+    EXPECT_EQ(row(2), (std::vector<QString>{"atStart", "about atStart", "", "", "noch offen"}));
+    EXPECT_EQ(once->NextStart(), 0) << "the stored value stays";
 
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     window()->FillList();
     EXPECT_EQ(list().subItem(1, 2), "5/5/2026 10:30:00 AM");
     EXPECT_EQ(list().subItem(1, 3), "5/4/2026");
 }
+
+// Each cell's text, margins included, fits its column.
+class ListWindowColumns : public ListWindowTexts, public ::testing::WithParamInterface<const char*> {
+protected:
+    int needed(int column) const { return static_cast<const QAbstractItemView&>(list()).sizeHintForColumn(column); }
+};
+
+TEST_P(ListWindowColumns, FitIdentifiersDatesAndStatusesWhenFirstFilled)
+{
+    QLocale::setDefault(QLocale(QString::fromLatin1(GetParam())));
+    auto late = addEvent(*engine, "nightly-backup-of-the-photos", at(2026, 12, 28, 22, 58, 58), 2);
+    late->setLastStart(at(2026, 11, 27, 23, 57, 57).toDate());
+    addEvent(*engine, "e", at(2026, 5, 4, 10, 30), 7);
+    engine->ShowEvents(0);
+    for (int column : {0, 2, 3, 4}) {
+        const int width = list().columnWidth(column);
+        EXPECT_LE(needed(column), width) << "column " << column;
+    }
+    // Any status text fits, also those no event has now.
+    const int longestStatus = list().fontMetrics().horizontalAdvance("als durchgeführt betrachtet");
+    EXPECT_LT(longestStatus, list().columnWidth(4));
+}
+
+TEST_P(ListWindowColumns, CapALongIdentifierAndKeepWhatTheUserSets)
+{
+    QLocale::setDefault(QLocale(QString::fromLatin1(GetParam())));
+    addEvent(*engine, std::string(200, 'x'), at(2026, 5, 4, 10, 30));
+    engine->ShowEvents(0);
+    const int cap = list().fontMetrics().averageCharWidth() * Plent::ListColumnWidths::IdentifierCap;
+    EXPECT_EQ(list().columnWidth(0), cap);
+    EXPECT_EQ(list().header()->sectionResizeMode(2), QHeaderView::Interactive);
+
+    list().setColumnWidth(2, 30); // the user narrows it
+    addEvent(*engine, "later", at(2026, 5, 4, 10, 30));
+    window()->FillList();
+    EXPECT_EQ(list().columnWidth(2), 30);
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, ListWindowColumns, ::testing::Values("C", "en_US", "de_DE"));
 
 TEST_F(ListWindowTexts, AnEmptyCollectionGivesFiveHeadersAndNoRows)
 {

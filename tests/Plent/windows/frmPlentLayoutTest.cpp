@@ -63,6 +63,15 @@ TEST_F(frmPlentLayout, ShowsTodayInTheShortFormsOfTheUsersLocale)
     }
 }
 
+TEST_F(frmPlentLayout, ShowsTodayWithoutSecondsWhereTheLocalesTimeHasThem)
+{
+    QLocale::setDefault(QLocale::c());
+    clock.set(Platform::DateTime::fromCivil(2024, 12, 31, 21, 12, 55));
+    open();
+    EXPECT_EQ(box("txtFirstStartHour")->text(), "21:12");
+    EXPECT_EQ(box("txtFirstStartHour")->maxLength(), 5) << "no room to type seconds";
+}
+
 TEST_F(frmPlentLayout, OpensWhollyOnTheScreenOverASmallOwnerInItsCorner)
 {
     QWidget owner;

@@ -3,9 +3,12 @@
 
 class QSocketNotifier;
 
-// SIGTERM and SIGINT as a Qt signal: the handler only writes a byte into a
-// socket pair, and the event loop reports it, so that the program ends the
-// way it ends when its windows close, on its one thread.
+namespace Platform {
+
+// SIGTERM, SIGINT and SIGHUP (the terminal that started the program has
+// closed) as a Qt signal: the handler only writes a byte into a socket
+// pair, and the event loop reports it, so that the program ends on its one
+// thread, as at the end of the session.
 class TerminationSignal : public QObject {
     Q_OBJECT
 public:
@@ -20,3 +23,5 @@ private:
 
     QSocketNotifier* notifier_ = nullptr;
 };
+
+} // namespace Platform

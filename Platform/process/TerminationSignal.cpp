@@ -6,7 +6,11 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+namespace Platform {
+
 namespace {
+
+constexpr int Signals[] = {SIGTERM, SIGINT, SIGHUP};
 
 // [0] is written by the handler, [1] read by the notifier.
 int pipeEnds[2] = {-1, -1};
@@ -33,15 +37,13 @@ TerminationSignal::TerminationSignal(QObject* parent) : QObject(parent)
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, pipeEnds) != 0) return;
     notifier_ = new QSocketNotifier(pipeEnds[1], QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, &TerminationSignal::drain);
-    handle(SIGTERM, onTermination);
-    handle(SIGINT, onTermination);
+    for (const int signalNumber : Signals) handle(signalNumber, onTermination);
 }
 
 TerminationSignal::~TerminationSignal()
 {
     if (!notifier_) return;
-    handle(SIGTERM, SIG_DFL);
-    handle(SIGINT, SIG_DFL);
+    for (const int signalNumber : Signals) handle(signalNumber, SIG_DFL);
     ::close(pipeEnds[0]);
     ::close(pipeEnds[1]);
     pipeEnds[0] = pipeEnds[1] = -1;
@@ -53,3 +55,5 @@ void TerminationSignal::drain()
     [[maybe_unused]] const ssize_t read = ::read(pipeEnds[1], &byte, 1);
     emit received();
 }
+
+} // namespace Platform

@@ -1,0 +1,20 @@
+#include "FatalErrorReport.h"
+
+#include <QCoreApplication>
+
+#include <iostream>
+
+#include "MessageBox.h"
+
+namespace Platform {
+
+// Under the name of the program that ends: the runner or PelmorEdit.
+void FatalErrorReport::show(const AutomationError& error)
+{
+    const std::string line = error.report();
+    const std::string program = QCoreApplication::applicationName().toStdString();
+    std::cerr << program << ": " << line << std::endl;
+    if (MessageBox::opensBoxes()) MessageBox::show(line, program);
+}
+
+} // namespace Platform
