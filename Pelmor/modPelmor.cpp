@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "RunnerReport.h"
+#include "SingleRunner.h"
 #include "TerminationSignal.h"
 #include "frmPelmor.h"
 #include "Platform/modules/Library.h"
@@ -18,6 +19,13 @@ int main(int argc, char** argv)
     // when its last window closes.
     QApplication::setQuitOnLastWindowClosed(false);
     TerminationSignal termination;
+    // Taken before the events are loaded: a second runner on the same
+    // directory would start every due event a second time.
+    SingleRunner single(frmPelmor::EventFilePath());
+    if (!single.take()) {
+        single.handOver();
+        return 0;
+    }
 
     const std::string library = (Platform::ModulePath::executableDir() / "Pelmor.dll").string();
     const Platform::ModuleHandle hMsg = Platform::LoadLibraryA(library.c_str());
@@ -26,7 +34,9 @@ int main(int argc, char** argv)
         form = std::make_unique<frmPelmor>();
         QObject::connect(form.get(), &frmPelmor::unloaded, &app, [](int status) { QCoreApplication::exit(status); });
         QObject::connect(&termination, &TerminationSignal::received, form.get(), &frmPelmor::EndSession);
+        QObject::connect(&single, &SingleRunner::showRequested, form.get(), &frmPelmor::ShowListWindow);
         form->Init(hMsg);
+        single.listen();
     } catch (const Platform::AutomationError& error) {
         RunnerReport::show(error);
         // Once the form is loaded it holds the library and frees it itself.
