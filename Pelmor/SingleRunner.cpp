@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -17,12 +18,14 @@ namespace {
 constexpr int AnswerWait = 2000;
 
 // Socket paths are short: the name is a digest of the lock file's full path,
-// in the user's runtime directory.
+// in the user's runtime directory, or the temporary one when there is none.
 QString socketNameFor(const std::string& lockFile)
 {
     const QString path = QFileInfo(QString::fromStdString(lockFile)).absoluteFilePath();
     const QByteArray digest = QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha256).toHex().left(24);
-    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + "/pelmor-" + QString::fromLatin1(digest);
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (dir.isEmpty()) dir = QDir::tempPath();
+    return dir + "/pelmor-" + QString::fromLatin1(digest);
 }
 
 std::string program() { return QCoreApplication::applicationName().toStdString(); }

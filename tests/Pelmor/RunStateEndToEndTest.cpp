@@ -117,6 +117,7 @@ TEST(RunState, OneRunnerPerDirectoryAndNoLockOutlivesItsRunner)
     const std::string said = second.readAllStandardError().toStdString();
     EXPECT_NE(said.find("is already running (process " + std::to_string(d.runner().processId()) + ")"), std::string::npos)
         << said;
+    EXPECT_EQ(said.find("could not be brought to the front"), std::string::npos) << said;
 
     d.runner().kill();
     ASSERT_TRUE(d.runner().waitForFinished(5000));
