@@ -1,5 +1,9 @@
 #include "frmPelmor.h"
 
+#include <QApplication>
+
+#include <iostream>
+
 #include "Platform/automation/ErrorInfo.h"
 #include "Platform/automation/Runtime.h"
 #include "Platform/files/UserDirectory.h"
@@ -12,6 +16,18 @@ using Platform::Check;
 namespace {
 constexpr int PollInterval = 5000;
 constexpr int16_t BaseOffset = 1000;
+
+// What the run state and the followed event file have to say goes to
+// standard error, a line each; the runner goes on.
+void report(const std::string& lines)
+{
+    if (lines.empty()) return;
+    const std::string program = QApplication::applicationName().toStdString();
+    size_t start = 0;
+    for (size_t end; (end = lines.find('\n', start)) != std::string::npos; start = end + 1)
+        std::cerr << program << ": " << lines.substr(start, end - start) << '\n';
+    std::cerr << program << ": " << lines.substr(start) << std::endl;
+}
 } // namespace
 
 frmPelmor::frmPelmor()
@@ -28,12 +44,26 @@ Platform::ComPtr<Kalvor::_CPlentEngine> frmPelmor::engine() const
     return Kalvor::EngineOf(root_, "Pelmor.frmPelmor");
 }
 
+Platform::ComPtr<Kalvor::_CPlentRunner> frmPelmor::runner() const
+{
+    Platform::ComPtr<Kalvor::_CPlentRunner> runner;
+    Check(engine()->QueryInterface(Kalvor::IID__CPlentRunner, runner.putVoid()), "Pelmor.frmPelmor");
+    return runner;
+}
+
+std::string frmPelmor::EventFilePath()
+{
+    return (Platform::UserDirectory::runnerData() / Platform::UserDirectory::EventFileName).string();
+}
+
 void frmPelmor::Init(Platform::ModuleHandle hMsg)
 {
     hMsg_ = hMsg;
     const std::string prefix = Platform::UserDirectory::runnerData().string() + "/";
     Check(engine()->Init(hMsg, BaseOffset), "Init");
-    Check(engine()->LoadObjects(prefix + "Pelmor.dat"), "LoadObjects");
+    std::string lines;
+    Check(runner()->OpenEventFile(EventFilePath(), &lines), "OpenEventFile");
+    report(lines);
     Check(engine()->put_UnlessTable(prefix + "Pelmor.tab"), "UnlessTable");
     Check(engine()->ShowEvents(0, Platform::VARIANT_TRUE, "", ""), "ShowEvents");
     // Asked to end while a message box of the start was up: no poll.
@@ -49,7 +79,9 @@ void frmPelmor::EndSession()
     if (unloaded_) return;
     Platform::SessionEnd::begin();
     // Before the timer runs, Init is still under way and ends the form.
-    if (Timer1.isActive()) Form_Unload(0);
+    if (!Timer1.isActive()) return;
+    saveRunState();
+    Form_Unload(0);
 }
 
 void frmPelmor::Timer1_Timer()
@@ -58,13 +90,50 @@ void frmPelmor::Timer1_Timer()
         Platform::ComPtr<Platform::IDispatch> window;
         Check(engine()->get_objShowEvents(window.put()), "objShowEvents");
         if (!window) {
+            saveRunState();
             Form_Unload(0);
             return;
         }
-        startDueEvents();
+        poll();
     } catch (const Platform::AutomationError& error) {
         fail(error);
     }
+}
+
+void frmPelmor::ShowListWindow()
+{
+    if (unloaded_) return;
+    try {
+        Check(runner()->ShowListWindow(), "ShowListWindow");
+    } catch (const Platform::AutomationError& error) {
+        report(error.report());
+    }
+}
+
+// The event file is looked at first, so that an event saved since the last
+// poll starts in this one when it is due.
+void frmPelmor::poll()
+{
+    std::string lines;
+    Check(runner()->FollowEventFile(&lines), "FollowEventFile");
+    report(lines);
+    Check(runner()->BeginPoll(), "BeginPoll");
+    startDueEvents();
+    lines.clear();
+    Check(runner()->EndPoll(&lines), "EndPoll");
+    report(lines);
+}
+
+// Also when a poll failed: what it handed out before has been started.
+void frmPelmor::saveRunState()
+{
+    std::string lines;
+    try {
+        Check(runner()->SaveState(&lines), "SaveState");
+    } catch (const Platform::AutomationError& error) {
+        lines += (lines.empty() ? "" : "\n") + error.report();
+    }
+    report(lines);
 }
 
 // Takes every event the engine hands out in this poll and starts its
@@ -85,6 +154,7 @@ void frmPelmor::startDueEvents()
 void frmPelmor::fail(const Platform::AutomationError& error)
 {
     Platform::FatalErrorReport::show(error);
+    saveRunState();
     Platform::SessionEnd::begin();
     Form_Unload(1);
 }

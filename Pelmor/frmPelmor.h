@@ -5,6 +5,7 @@
 #include <string>
 
 #include "Plent/engine/KalvorInterfaces.h"
+#include "Plent/engine/RunnerInterface.h"
 #include "Platform/automation/AutomationError.h"
 #include "Platform/automation/ComPtr.h"
 #include "Platform/modules/Library.h"
@@ -19,7 +20,11 @@ public:
     frmPelmor();
     ~frmPelmor() override;
 
+    // The event file, beside the runner.
+    static std::string EventFilePath();
     void Init(Platform::ModuleHandle hMsg);
+    // A later start on the same directory asks for the list window.
+    void ShowListWindow();
     // The system asks the program to end (SIGTERM, SIGINT, SIGHUP): every
     // window closes as the system closes it, and the form unloads at once.
     void EndSession();
@@ -33,6 +38,11 @@ private:
     void Form_Unload(int status);
     // The engine, fetched anew through the root for every call.
     Platform::ComPtr<Kalvor::_CPlentEngine> engine() const;
+    // The engine's interface for the runner: the event file followed and
+    // the run state kept beside it.
+    Platform::ComPtr<Kalvor::_CPlentRunner> runner() const;
+    void poll();
+    void saveRunState();
     void startDueEvents();
     void fail(const Platform::AutomationError& error);
 

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "RunnerInfo.h"
+#include "SingleRunner.h"
 #include "frmPelmor.h"
 #include "Platform/modules/LanguageChoice.h"
 #include "Platform/modules/Library.h"
@@ -23,6 +24,20 @@ int main(int argc, char** argv)
     // when its last window closes.
     QApplication::setQuitOnLastWindowClosed(false);
     Platform::TerminationSignal termination;
+    // Taken before the events are loaded: a second runner on the same
+    // directory would start every due event a second time.
+    std::string eventFile;
+    try {
+        eventFile = frmPelmor::EventFilePath();
+    } catch (const Platform::AutomationError& error) {
+        Platform::FatalErrorReport::show(error);
+        return 1;
+    }
+    SingleRunner single(eventFile);
+    if (!single.take()) {
+        single.handOver();
+        return 0;
+    }
 
     const std::string library = Platform::LanguageChoice::libraryIn(Platform::ModulePath::executableDir()).string();
     const Platform::ModuleHandle hMsg = Platform::LoadLibraryA(library.c_str());
@@ -36,7 +51,9 @@ int main(int argc, char** argv)
             QCoreApplication::exit(status);
         });
         QObject::connect(&termination, &Platform::TerminationSignal::received, form.get(), &frmPelmor::EndSession);
+        QObject::connect(&single, &SingleRunner::showRequested, form.get(), &frmPelmor::ShowListWindow);
         form->Init(hMsg);
+        single.listen();
     } catch (const Platform::AutomationError& error) {
         Platform::FatalErrorReport::show(error);
         // Once the form is loaded it holds the library and frees it itself.

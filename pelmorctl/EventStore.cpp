@@ -5,6 +5,8 @@
 
 #include "CtlError.h"
 #include "Plent/engine/CPlentEngine.h"
+#include "Plent/runstate/RunStateFile.h"
+#include "Plent/runstate/RunStateMerge.h"
 #include "Platform/automation/AutomationError.h"
 
 namespace Ctl {
@@ -28,6 +30,19 @@ void EventStore::load(Plent::CPlentEngine& engine, const std::string& path)
         engine.LoadObjects(path);
     } catch (const Platform::AutomationError& e) {
         throw CtlError::engineFailure("cannot read '" + path + "'", e);
+    }
+}
+
+void EventStore::loadForShowing(Plent::CPlentEngine& engine, const std::string& path, bool withState,
+                                std::ostream& err)
+{
+    load(engine, path);
+    if (!withState) return;
+    const std::string stateFile = Plent::RunStateFile::pathFor(path);
+    try {
+        if (const auto state = Plent::RunStateFile::read(stateFile)) Plent::RunStateMerge::apply(engine.Plents(), *state);
+    } catch (const Platform::AutomationError& e) {
+        err << "pelmorctl: the run state is left out: " << e.report() << '\n';
     }
 }
 

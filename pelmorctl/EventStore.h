@@ -1,4 +1,5 @@
 #pragma once
+#include <ostream>
 #include <string>
 
 namespace Plent {
@@ -15,6 +16,19 @@ public:
     // announces while loading goes to the message boxes, and the loading
     // goes on as the engine does.
     static void load(Plent::CPlentEngine& engine, const std::string& path);
+    // The events as the runner sees them: loaded as above, with the run
+    // state the runner keeps beside the file merged in unless withState is
+    // false. A state file that cannot be read is named on err and left out;
+    // it is never changed.
+    static void loadForShowing(Plent::CPlentEngine& engine, const std::string& path, bool withState, std::ostream& err);
+
+    // The option that leaves the run state out, and what the help says of it.
+    static constexpr const char* NoState = "no-state";
+    static constexpr const char* StateHelp =
+        "The events are shown as the runner sees them: what it has run since the\n"
+        "file was saved (next and last starts, status, events deleted after they\n"
+        "were done) is kept in the run state file beside FILE (FILE with the\n"
+        "extension .state) and merged in. With --no-state the file alone is shown.\n\n";
 
     // Writes the engine's events to path. The engine replaces the file only
     // once the new one is complete, so a failed save leaves it as it was.

@@ -17,6 +17,7 @@ std::string ExportCommand::help() const
            "Status, Finished, RegularStart) and Unless, an object with FromTable, Months\n"
            "(objects with Key, Month and Days, objects with Key and Day) and WeekDays\n"
            "(objects with Key and WeekDay). Booleans are true or false.\n\n"
+           + std::string(EventStore::StateHelp) +
            "A date is the text \"YYYY-MM-DDTHH:MM:SS\" when that text stands for exactly\n"
            "the stored value, otherwise the stored number of days since 1899-12-30, so\n"
            "that nothing is lost; a value JSON has no number for (not finite, or minus\n"
@@ -29,7 +30,7 @@ std::string ExportCommand::help() const
 void ExportCommand::run(const Arguments& args, Console& io)
 {
     Plent::CPlentEngine engine;
-    EventStore::load(engine, args.positionals()[0]);
+    EventStore::loadForShowing(engine, args.positionals()[0], !args.has(EventStore::NoState), io.err);
     io.out << QJsonDocument(EventJsonWriter::events(engine.Plents())).toJson(QJsonDocument::Indented).toStdString();
 }
 

@@ -11,7 +11,8 @@ std::string ListCommand::help() const
 {
     return "Shows the events of the event file FILE in list order, the order in which\n"
            "the engine hands out events that are due at the same time.\n\n"
-           "Without options an aligned table for people. With --tsv one line per event\n"
+           + std::string(EventStore::StateHelp) +
+           "Without --tsv an aligned table for people. With --tsv one line per event\n"
            "with these tab-separated columns and nothing else:\n"
            "  Identifier, NextStart, LastStart, Status (the code), RetryMode, Retry,\n"
            "  Finished (0 or 1), Description, Parameter\n"
@@ -24,7 +25,7 @@ std::string ListCommand::help() const
 void ListCommand::run(const Arguments& args, Console& io)
 {
     Plent::CPlentEngine engine;
-    EventStore::load(engine, args.positionals()[0]);
+    EventStore::loadForShowing(engine, args.positionals()[0], !args.has(EventStore::NoState), io.err);
     if (args.has("tsv")) EventTsv::write(io.out, engine.Plents());
     else EventTable::write(io.out, engine.Plents());
 }

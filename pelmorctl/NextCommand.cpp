@@ -20,7 +20,8 @@ std::string NextCommand::help() const
            "start the engine computes when the event is handed out exactly at the\n"
            "previous one. An event that will not start again prints nothing and says\n"
            "so on standard error; an event that starts once per program run says that\n"
-           "instead of dates.\n\n"
+           "instead of dates. The event is taken as the runner sees it, with the run\n"
+           "state kept beside FILE merged in (see 'pelmorctl list --help').\n\n"
            "Options:\n"
            "  --count N     how many starts, 1 to 100000 (default 5)\n"
            "  --at TIME     the moment to look from, YYYY-MM-DD HH:MM[:SS] (default now)\n"
@@ -38,7 +39,7 @@ void NextCommand::run(const Arguments& args, Console& io)
     const std::string& identifier = args.positionals()[1];
 
     Plent::CPlentEngine engine;
-    EventStore::load(engine, file);
+    EventStore::loadForShowing(engine, file, true, io.err);
     if (const auto table = args.value("table")) engine.setUnlessTable(*table);
     const auto event = engine.Plents().Item(identifier);
     if (!event) throw CtlError::badInput("'" + file + "' has no event '" + identifier + "'");

@@ -15,7 +15,7 @@ constexpr const char* Source = "Kalvor.CPlentEngine";
 }
 
 CPlentEngineServer::CPlentEngineServer()
-    : ComObject(&Kalvor::ServerLock()), engine_(std::make_shared<CPlentEngine>())
+    : ComObject(&Kalvor::ServerLock()), engine_(std::make_shared<CPlentEngine>()), runner_(*this, *engine_)
 {
     buildDispatchTable();
 }
@@ -124,6 +124,7 @@ HRESULT CPlentEngineServer::Invoke(Platform::DISPID id, Platform::InvokeKind kin
 void* CPlentEngineServer::queryInterface(const Platform::Guid& iid)
 {
     if (iid == Kalvor::IID_CPlentEngine || iid == Platform::IID_IDispatch) return static_cast<Kalvor::_CPlentEngine*>(this);
+    if (iid == Kalvor::IID__CPlentRunner) return static_cast<Kalvor::_CPlentRunner*>(&runner_);
     return ComObject::queryInterface(iid);
 }
 

@@ -2,6 +2,7 @@
 #include <memory>
 
 #include "CPlentEngine.h"
+#include "CPlentRunnerServer.h"
 #include "KalvorInterfaces.h"
 #include "Platform/automation/ComObject.h"
 #include "Platform/automation/DispatchTable.h"
@@ -46,6 +47,8 @@ private:
 
     std::shared_ptr<CPlentEngine> engine_;
     Platform::DispatchTable dispatch_;
+    // The runner's interface of this object (see RunnerInterface.h).
+    CPlentRunnerServer runner_;
 };
 
 } // namespace Plent

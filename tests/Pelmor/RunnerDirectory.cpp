@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <thread>
@@ -111,6 +112,24 @@ std::string RunnerDirectory::marker(const std::string& name) const
     return "sh -c 'echo $$ > \"" + (dir_ / "markers" / name).string() + "\"'";
 }
 
+std::string RunnerDirectory::countingMarker(const std::string& name) const
+{
+    return "sh -c 'echo $$ >> \"" + (dir_ / "markers" / name).string() + "\"'";
+}
+
+int RunnerDirectory::markerCount(const std::string& name) const
+{
+    std::ifstream in(dir_ / "markers" / name);
+    int lines = 0;
+    for (std::string line; std::getline(in, line);) ++lines;
+    return lines;
+}
+
+bool RunnerDirectory::waitForCount(const std::string& name, int count, std::chrono::seconds limit) const
+{
+    return waitUntil([&] { return markerCount(name) >= count; }, limit);
+}
+
 long RunnerDirectory::markerPid(const std::string& name) const
 {
     std::ifstream in(dir_ / "markers" / name);
@@ -121,14 +140,18 @@ long RunnerDirectory::markerPid(const std::string& name) const
 
 bool RunnerDirectory::waitForMarkers(const std::vector<std::string>& names, std::chrono::seconds limit) const
 {
+    return waitUntil([&] { return std::all_of(names.begin(), names.end(), [&](auto& n) { return markerPid(n) > 0; }); },
+                     limit);
+}
+
+bool waitUntil(const std::function<bool()>& condition, std::chrono::seconds limit)
+{
     const auto end = std::chrono::steady_clock::now() + limit;
-    for (;;) {
-        bool all = true;
-        for (const auto& name : names) all = all && markerPid(name) > 0;
-        if (all) return true;
+    while (!condition()) {
         if (std::chrono::steady_clock::now() > end) return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
+    return true;
 }
 
 void RunnerDirectory::start()
@@ -155,5 +178,12 @@ std::shared_ptr<Plent::CPlent> dailyEvent(const std::string& id, double hoursFro
     e->setRetry(1);
     e->setNextStart(Platform::Clock::now().toDate() + hoursFromNow / 24);
     e->setParameter(commandLine);
+    return e;
+}
+
+std::shared_ptr<Plent::CPlent> oncePerStart(const std::string& id, const std::string& commandLine)
+{
+    auto e = dailyEvent(id, 24 * 365, commandLine);
+    e->setRetryMode(Plent::RetryMode::OncePerRun);
     return e;
 }

@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -41,8 +42,13 @@ public:
     void writeEvents(const std::vector<std::shared_ptr<Plent::CPlent>>& events, const fs::path& file) const;
     // A command line that writes its process id into the marker file.
     std::string marker(const std::string& name) const;
+    // A command line that adds a line to the marker file at every start.
+    std::string countingMarker(const std::string& name) const;
     // The process id a marker holds; 0 while it does not exist.
     long markerPid(const std::string& name) const;
+    // How many times a counting marker was written.
+    int markerCount(const std::string& name) const;
+    bool waitForCount(const std::string& name, int count, std::chrono::seconds limit) const;
     bool waitForMarkers(const std::vector<std::string>& names, std::chrono::seconds limit) const;
 
     // The runner on the offscreen platform, its standard error in a file.
@@ -71,5 +77,11 @@ private:
     QProcess runner_;
 };
 
+// Polls the condition every tenth of a second until it holds or the time
+// is up; answers whether it held.
+bool waitUntil(const std::function<bool()>& condition, std::chrono::seconds limit);
+
 // An event on a daily grid with its next start and command line.
 std::shared_ptr<Plent::CPlent> dailyEvent(const std::string& id, double hoursFromNow, const std::string& commandLine);
+// An event that starts once at every start of the runner.
+std::shared_ptr<Plent::CPlent> oncePerStart(const std::string& id, const std::string& commandLine);

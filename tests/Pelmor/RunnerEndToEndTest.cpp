@@ -21,13 +21,6 @@ std::string bytesOf(const fs::path& file)
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-std::shared_ptr<Plent::CPlent> oncePerStart(const std::string& id, const std::string& commandLine)
-{
-    auto e = dailyEvent(id, 24 * 365, commandLine);
-    e->setRetryMode(Plent::RetryMode::OncePerRun);
-    return e;
-}
-
 void expectEndedWith(QProcess& runner, int status)
 {
     ASSERT_TRUE(runner.waitForFinished(15000));

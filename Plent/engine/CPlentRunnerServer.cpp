@@ -1,0 +1,60 @@
+#include "CPlentRunnerServer.h"
+
+#include "CPlentEngine.h"
+#include "Platform/automation/ErrorInfo.h"
+
+using Platform::Guarded;
+using Platform::HRESULT;
+
+namespace Plent {
+
+namespace {
+constexpr const char* Source = "Kalvor.CPlentRunner";
+}
+
+HRESULT CPlentRunnerServer::QueryInterface(const Platform::Guid& iid, void** ppv)
+{
+    if (!ppv) return Platform::E_POINTER;
+    if (iid != Kalvor::IID__CPlentRunner) return outer_.QueryInterface(iid, ppv);
+    *ppv = static_cast<Kalvor::_CPlentRunner*>(this);
+    AddRef();
+    return Platform::S_OK;
+}
+
+HRESULT CPlentRunnerServer::OpenEventFile(const std::string& sFile, std::string* srReport)
+{
+    if (!srReport) return Platform::E_POINTER;
+    return Guarded(Source, [&] { session_.OpenEventFile(sFile, *srReport); });
+}
+
+HRESULT CPlentRunnerServer::FollowEventFile(std::string* srReport)
+{
+    if (!srReport) return Platform::E_POINTER;
+    return Guarded(Source, [&] { session_.FollowEventFile(*srReport); });
+}
+
+HRESULT CPlentRunnerServer::BeginPoll()
+{
+    return Guarded(Source, [&] { session_.BeginPoll(); });
+}
+
+HRESULT CPlentRunnerServer::EndPoll(std::string* srReport)
+{
+    if (!srReport) return Platform::E_POINTER;
+    return Guarded(Source, [&] { session_.EndPoll(*srReport); });
+}
+
+HRESULT CPlentRunnerServer::SaveState(std::string* srReport)
+{
+    if (!srReport) return Platform::E_POINTER;
+    return Guarded(Source, [&] { session_.SaveState(*srReport); });
+}
+
+HRESULT CPlentRunnerServer::ShowListWindow()
+{
+    return Guarded(Source, [&] {
+        if (const auto window = engine_.objShowEvents()) window->Show(0);
+    });
+}
+
+} // namespace Plent

@@ -1,0 +1,38 @@
+#pragma once
+// The engine's interface for the runner, beside its published interface
+// CPlentEngine and reached from it by QueryInterface: the event file
+// followed while the runner runs, and the run state the runner keeps beside
+// it. Members that have something to report (a state file that could not be
+// read or written, an event file that could not be reloaded) hand it back in
+// srReport, one line each, empty when all is well; they fail only when the
+// event file cannot be opened at all.
+#include <string>
+
+#include "Platform/automation/Guid.h"
+#include "Platform/automation/IUnknown.h"
+
+namespace Kalvor {
+
+inline const Platform::Guid IID__CPlentRunner = Platform::Guid::fromString("{86AD110A-E8C3-11D0-99F0-00AA00413EF4}");
+
+struct _CPlentRunner : Platform::IUnknown {
+    // Loads the event file as LoadObjects does, then the run state beside it,
+    // and merges the state into the events.
+    virtual Platform::HRESULT OpenEventFile(const std::string& sFile, std::string* srReport) = 0;
+    // Reloads the event file when it has changed since it was last read, and
+    // rebuilds the list window.
+    virtual Platform::HRESULT FollowEventFile(std::string* srReport) = 0;
+    // Around the ActivEvent calls of one poll: what they hand out or delete
+    // goes into the run state, which is written when the poll changed it.
+    virtual Platform::HRESULT BeginPoll() = 0;
+    virtual Platform::HRESULT EndPoll(std::string* srReport) = 0;
+    // Writes what the state file does not hold yet, as the runner ends.
+    virtual Platform::HRESULT SaveState(std::string* srReport) = 0;
+    // Brings the list window to the front, when it is open.
+    virtual Platform::HRESULT ShowListWindow() = 0;
+
+protected:
+    ~_CPlentRunner() = default;
+};
+
+} // namespace Kalvor

@@ -1,0 +1,139 @@
+#include "RunnerSession.h"
+
+#include "CPlentEngine.h"
+#include "Plent/runstate/EventDefinition.h"
+#include "Plent/runstate/EventFileReload.h"
+#include "Plent/runstate/RunStateFile.h"
+#include "Plent/runstate/RunStateMerge.h"
+#include "Platform/automation/AutomationError.h"
+#include "Platform/text/TextKey.h"
+
+namespace Plent {
+
+using Platform::AutomationError;
+using Platform::FileIdentity;
+
+namespace {
+void addLine(std::string& report, const std::string& line)
+{
+    if (!report.empty()) report += '\n';
+    report += line;
+}
+} // namespace
+
+// The identity is taken before the load, so that a change while loading is
+// seen at the next look.
+void RunnerSession::OpenEventFile(const std::string& eventFile, std::string& report)
+{
+    eventFile_ = eventFile;
+    stateFile_ = RunStateFile::pathFor(eventFile);
+    identity_ = FileIdentity::of(eventFile);
+    engine_.LoadObjects(eventFile);
+    bases_ = EventBases(engine_.Plents());
+    const RunState stored = readState(report);
+    state_ = RunStateMerge::apply(engine_.Plents(), stored);
+    unsaved_ = !(state_ == stored);
+}
+
+// A state file that cannot be read is kept aside for whoever wants to see
+// it; the run starts as if there were none.
+RunState RunnerSession::readState(std::string& report) const
+{
+    try {
+        return RunStateFile::read(stateFile_).value_or(RunState{});
+    } catch (const AutomationError& e) {
+        addLine(report, "the run state cannot be read, starting afresh: " + e.report());
+    }
+    try {
+        addLine(report, "the unreadable run state is kept as '" + RunStateFile::moveAside(stateFile_) + "'");
+    } catch (const AutomationError& e) {
+        addLine(report, e.report());
+    }
+    return {};
+}
+
+// A file that cannot be loaded is reported once and tried again only when
+// it changes again.
+void RunnerSession::FollowEventFile(std::string& report)
+{
+    const FileIdentity identity = FileIdentity::of(eventFile_);
+    if (identity == identity_) return;
+    identity_ = identity;
+    try {
+        reload(identity);
+    } catch (const AutomationError& e) {
+        addLine(report, "the event file '" + eventFile_ + "' cannot be read again, its events stay as they were: " +
+                            e.report());
+    }
+}
+
+// A file that changed while it was read is read again at the next look.
+void RunnerSession::reload(const FileIdentity& identity)
+{
+    const auto events = EventFileReload::load(eventFile_);
+    if (!(FileIdentity::of(eventFile_) == identity)) {
+        identity_ = {};
+        return;
+    }
+    bases_ = EventBases(*events);
+    state_ = RunStateMerge::apply(*events, state_);
+    keepOncePerRunDone(*events);
+    engine_.setPlents(events);
+    unsaved_ = true;
+    if (const auto window = engine_.objShowEvents()) window->FillList();
+}
+
+void RunnerSession::keepOncePerRunDone(colPlents& events) const
+{
+    for (const auto& e : events) {
+        if (e->RetryMode() == RetryMode::OncePerRun && oncePerRunDone_.count(Platform::TextKey::fold(e->Identifier())))
+            e->setFinished(true);
+    }
+}
+
+void RunnerSession::BeginPoll() { recorder_.begin(engine_.Plents()); }
+
+void RunnerSession::EndPoll(std::string& report)
+{
+    if (!recorder_.active()) return;
+    const PollRecorder::Changes changes = recorder_.end(engine_.Plents());
+    record(changes);
+    if (!changes.empty() || writeFailing_) write(report);
+}
+
+void RunnerSession::SaveState(std::string& report)
+{
+    if (recorder_.active()) record(recorder_.end(engine_.Plents()));
+    if (unsaved_) write(report);
+}
+
+// Events that are not in the event file (added in the runner's own list
+// window) have no base and leave no trace.
+void RunnerSession::record(const PollRecorder::Changes& changes)
+{
+    for (const auto& e : changes.changed) {
+        if (e->RetryMode() == RetryMode::OncePerRun) oncePerRunDone_.insert(Platform::TextKey::fold(e->Identifier()));
+        if (const RunFields* base = bases_.find(e->Identifier()))
+            state_.set({e->Identifier(), *base, RunFields::of(*e), {}});
+    }
+    for (const auto& e : changes.removed) {
+        if (const RunFields* base = bases_.find(e->Identifier()))
+            state_.set({e->Identifier(), *base, std::nullopt, EventDefinition::fingerprint(*e)});
+    }
+    if (!changes.empty()) unsaved_ = true;
+}
+
+// A failing write is reported when it starts failing, not at every poll.
+void RunnerSession::write(std::string& report)
+{
+    try {
+        RunStateFile::write(state_, stateFile_);
+        unsaved_ = false;
+        writeFailing_ = false;
+    } catch (const AutomationError& e) {
+        if (!writeFailing_) addLine(report, "the run state cannot be written, trying again at the next poll: " + e.report());
+        writeFailing_ = true;
+    }
+}
+
+} // namespace Plent

@@ -1,0 +1,49 @@
+#pragma once
+#include <set>
+#include <string>
+
+#include "Plent/runstate/EventBases.h"
+#include "Plent/runstate/PollRecorder.h"
+#include "Plent/runstate/RunState.h"
+#include "Platform/files/FileIdentity.h"
+
+namespace Plent {
+
+class CPlentEngine;
+
+// One run of the runner over its event file: loads it with the run state
+// beside it, reloads it when it changes, records what the polls hand out
+// and delete, and keeps the state file up to date. Problems with the state
+// or with a reload never stop the run; they are added to the report, once
+// each, and the run goes on with what it has.
+class RunnerSession {
+public:
+    explicit RunnerSession(CPlentEngine& engine) : engine_(engine) {}
+
+    void OpenEventFile(const std::string& eventFile, std::string& report);
+    void FollowEventFile(std::string& report);
+    void BeginPoll();
+    void EndPoll(std::string& report);
+    void SaveState(std::string& report);
+
+private:
+    RunState readState(std::string& report) const;
+    void reload(const Platform::FileIdentity& identity);
+    void record(const PollRecorder::Changes& changes);
+    void keepOncePerRunDone(colPlents& events) const;
+    void write(std::string& report);
+
+    CPlentEngine& engine_;
+    std::string eventFile_;
+    std::string stateFile_;
+    Platform::FileIdentity identity_;
+    EventBases bases_;
+    RunState state_;
+    PollRecorder recorder_;
+    // Folded identifiers of the once-per-start events this run handed out.
+    std::set<std::string> oncePerRunDone_;
+    bool unsaved_ = false;
+    bool writeFailing_ = false;
+};
+
+} // namespace Plent
