@@ -48,8 +48,9 @@ void CPlent::Load(CLoadSaveObject& s)
     retryMode_ = FileSection::ReadInteger(s);
     regularStart_ = FileSection::ReadDate(s);
     to_ = FileSection::ReadInteger(s);
-    std::string next;
-    while (FileSection::Peek(s, next) && next == CUnless::ClassName) unless_->Load(s);
+    bool withRule = false;
+    for (std::string next; FileSection::Peek(s, next) && next == CUnless::ClassName; withRule = true) unless_->Load(s);
+    FileSection::Require(s, withRule);
 }
 
 } // namespace Plent
