@@ -27,7 +27,10 @@ void CMonth::Load(CLoadSaveObject& stream)
     key_ = FileSection::ReadString(stream);
     month_ = FileSection::ReadInteger(stream);
     bool withDays = false;
-    for (std::string next; FileSection::Peek(stream, next) && next == colDays::ClassName; withDays = true) Days().Load(stream);
+    for (std::string next; FileSection::Peek(stream, next) && next == colDays::ClassName;) {
+        Days().Load(stream);
+        withDays = true;
+    }
     FileSection::Require(stream, withDays);
 }
 

@@ -49,7 +49,10 @@ void CPlent::Load(CLoadSaveObject& s)
     regularStart_ = FileSection::ReadDate(s);
     to_ = FileSection::ReadInteger(s);
     bool withRule = false;
-    for (std::string next; FileSection::Peek(s, next) && next == CUnless::ClassName; withRule = true) unless_->Load(s);
+    for (std::string next; FileSection::Peek(s, next) && next == CUnless::ClassName;) {
+        unless_->Load(s);
+        withRule = true;
+    }
     FileSection::Require(s, withRule);
 }
 

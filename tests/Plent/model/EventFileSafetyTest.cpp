@@ -117,7 +117,8 @@ TEST(SafeLoad, APipeIsRefusedWithoutWaiting)
     const NamedPipe pipe(dir.file("Pelmor.dat"));
     colPlents plents;
     std::optional<Platform::AutomationError> e;
-    EXPECT_TRUE(pipe.finishesWithin(std::chrono::seconds(5), [&] { e = errorOf([&] { EventFile::Load(plents, pipe.path()); }); }));
+    const auto load = [&] { e = errorOf([&] { EventFile::Load(plents, pipe.path()); }); };
+    EXPECT_TRUE(pipe.finishesWithin(std::chrono::seconds(5), load));
     ASSERT_TRUE(e);
     EXPECT_EQ(e->number(), 75);
     EXPECT_EQ(e->source(), "CLSO::ReadHEADER");
