@@ -45,8 +45,13 @@ void EventFile::Read(colPlents& plents, const std::string& sFile)
 }
 
 // Stops with the duplicate-key error at the first identifier already present.
-void EventFile::Adopt(colPlents& plents, const colPlents& loaded)
+// Into an empty collection, as at every start, the loaded one moves whole.
+void EventFile::Adopt(colPlents& plents, colPlents& loaded)
 {
+    if (plents.Count() == 0) {
+        plents = std::move(loaded);
+        return;
+    }
     for (const auto& plent : loaded) plents.Add(plent, plent->Identifier());
 }
 

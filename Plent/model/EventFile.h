@@ -24,7 +24,7 @@ public:
 
 private:
     static void Read(colPlents& plents, const std::string& sFile);
-    static void Adopt(colPlents& plents, const colPlents& loaded);
+    static void Adopt(colPlents& plents, colPlents& loaded);
 };
 
 } // namespace Plent
