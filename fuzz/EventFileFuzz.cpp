@@ -75,7 +75,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     try {
         Plent::EventFile::Load(loaded, input.fill(data, size));
     } catch (const Platform::AutomationError&) {
-        // Duplicate keys and negative string lengths end the load this way.
+        // Duplicate keys, negative string lengths and files cut short end
+        // the load this way.
     }
 
     const std::string first = saved(loaded, output.file());

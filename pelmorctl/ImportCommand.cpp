@@ -21,9 +21,9 @@ std::string ImportCommand::help() const
            "a new event (texts empty, numbers 0, false, dates 0); a missing Key of a\n"
            "month, day or weekday is the decimal text of its number. Numbers must be\n"
            "whole and lie between -32768 and 32767, texts must be Windows-1252\n"
-           "characters, at most 32767 of them, and identifiers (and keys within their\n"
-           "collection) must differ in more than letter case. Unknown fields are\n"
-           "refused. On any problem FILE stays as it was.\n\n"
+           "characters other than U+0000, at most 32767 of them, and identifiers (and\n"
+           "keys within their collection) must differ in more than letter case.\n"
+           "Unknown fields are refused. On any problem FILE stays as it was.\n\n"
            "Example:\n"
            "  pelmorctl import events.json Pelmor.dat\n";
 }

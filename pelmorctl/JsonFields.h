@@ -20,8 +20,8 @@ public:
 
     const std::string& where() const { return where_; }
 
-    // A text the event file can hold: Windows-1252 characters only, at most
-    // 32767 of them.
+    // A text the event file can hold: Windows-1252 characters but U+0000
+    // only, at most 32767 of them.
     std::string text(const char* name, const std::string& initial) const;
     bool boolean(const char* name, bool initial) const;
     // A whole number from -32768 to 32767.

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 
@@ -23,11 +24,21 @@ constexpr size_t BufferSize = 64 * 1024;
 
 } // namespace
 
+// Opening a named pipe would wait for a writer, for ever if none comes: the
+// open does not wait, and the file is read only when it is a regular one.
 BinaryFile BinaryFile::openForReading(const std::string& path)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) raiseErrno("open");
-    return BinaryFile(fd);
+    BinaryFile file(fd);
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) raiseErrno("open");
+    if (!S_ISREG(st.st_mode))
+        Raise(Err::PathFileAccess, "BinaryFile.open",
+              RuntimeErrorText(Err::PathFileAccess) + ": '" + path + "' is not a regular file");
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) raiseErrno("open");
+    return file;
 }
 
 BinaryFile::BinaryFile(int fd) : fd_(fd), buffer_(new char[BufferSize]) {}

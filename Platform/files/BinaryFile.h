@@ -12,7 +12,9 @@ namespace Platform {
 // AutomationError with the run-time error number of the system error.
 class BinaryFile {
 public:
-    // Opens an existing file for reading only.
+    // Opens an existing regular file for reading only; anything else (a
+    // directory, a named pipe, a device) fails with the path/file access
+    // error without waiting.
     static BinaryFile openForReading(const std::string& path);
     // Takes over a descriptor opened for reading and writing.
     explicit BinaryFile(int fd);

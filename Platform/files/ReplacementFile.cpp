@@ -4,16 +4,18 @@
 #include <climits>
 #include <cstdlib>
 #include <fcntl.h>
-#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "Platform/automation/AutomationError.h"
 #include "Platform/automation/RuntimeError.h"
+#include "TemporaryNames.h"
 
 namespace Platform {
 
 namespace {
+
+constexpr int Attempts = 100;
 
 [[noreturn]] void raiseErrno(const char* operation)
 {
@@ -29,51 +31,60 @@ std::string resolvedTarget(const std::string& target)
     return ::realpath(target.c_str(), resolved) ? std::string(resolved) : target;
 }
 
-std::string randomSuffix()
+std::string directoryOf(const std::string& path)
 {
-    static constexpr char Letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    thread_local std::mt19937 generator{std::random_device{}()};
-    std::uniform_int_distribution<size_t> pick(0, sizeof Letters - 2);
-    std::string suffix = ".";
-    for (int i = 0; i < 8; ++i) suffix += Letters[pick(generator)];
-    return suffix + ".tmp";
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
 }
 
-// Creates a file of a name nobody uses yet; the mode follows the umask.
-int createUnique(const std::string& base, std::string& name)
+// How a file system, or a kernel, says that it has no nameless files.
+bool withoutUnnamedFiles(int error) { return error == EOPNOTSUPP || error == EISDIR || error == EINVAL; }
+
+// A file of a name nobody uses yet, held as this save's own; the mode
+// follows the umask.
+int createNamed(const std::string& target, std::string& name)
 {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        name = base + randomSuffix();
+    for (int attempt = 0; attempt < Attempts; ++attempt) {
+        name = TemporaryNames::beside(target);
         const int fd = ::open(name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) return fd;
+        if (fd < 0 && errno == EEXIST) continue;
+        if (fd < 0) return fd;
+        struct stat st {};
+        // A clean-up may have taken the file between its creation and the lock.
+        if (TemporaryNames::hold(fd) && ::fstat(fd, &st) == 0 && st.st_nlink > 0) return fd;
+        ::close(fd);
     }
+    errno = EEXIST;
     return -1;
 }
 
-int createBeside(const std::string& target, std::string& name)
+// Gives the nameless file fd a name beside target. Through /proc any user
+// may link it; the descriptor itself needs a privilege, so it comes second.
+std::string linkBeside(int fd, const std::string& target)
 {
-    const int fd = createUnique(target, name);
-    // Creating a file can only miss its directory, not the file itself.
-    if (fd < 0 && errno == ENOENT) Raise(Err::PathNotFound, "ReplacementFile.create");
-    if (fd < 0) raiseErrno("create");
-    struct stat old {};
-    if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode) && ::fchmod(fd, old.st_mode & 07777) != 0) {
-        const int error = errno;
-        ::close(fd);
-        ::unlink(name.c_str());
-        errno = error;
-        raiseErrno("create");
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    for (int attempt = 0; attempt < Attempts; ++attempt) {
+        const std::string name = TemporaryNames::beside(target);
+        int done = ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW);
+        if (done != 0 && errno == ENOENT) done = ::linkat(fd, "", AT_FDCWD, name.c_str(), AT_EMPTY_PATH);
+        if (done == 0) return name;
+        if (errno != EEXIST) raiseErrno("commit");
     }
-    return fd;
+    raiseErrno("commit");
+}
+
+void keepModeOf(const std::string& target, int fd)
+{
+    struct stat old {};
+    if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode) && ::fchmod(fd, old.st_mode & 07777) != 0)
+        raiseErrno("create");
 }
 
 // Makes the rename itself durable. Not every file system can sync a
 // directory; the new content is in place either way, so this is best effort.
 void syncDirectoryOf(const std::string& path)
 {
-    const auto slash = path.find_last_of('/');
-    const std::string dir = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
-    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = ::open(directoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return;
     ::fsync(fd);
     ::close(fd);
@@ -81,24 +92,48 @@ void syncDirectoryOf(const std::string& path)
 
 } // namespace
 
-ReplacementFile::ReplacementFile(const std::string& target)
-    : target_(resolvedTarget(target)), file_(createBeside(target_, temporary_))
+ReplacementFile::ReplacementFile(const std::string& target, Creation creation)
+    : target_(resolvedTarget(target)), fd_(create(creation)), file_(fd_)
 {
+    try {
+        keepModeOf(target_, fd_);
+    } catch (...) {
+        discard();
+        throw;
+    }
 }
 
 ReplacementFile::~ReplacementFile() { discard(); }
 
+int ReplacementFile::create(Creation creation)
+{
+    TemporaryNames::removeAbandoned(target_);
+    int fd = -1;
+    if (creation == Creation::Unnamed) {
+        fd = ::open(directoryOf(target_).c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0666);
+        if (fd >= 0) TemporaryNames::hold(fd);
+    }
+    if (creation == Creation::Named || (fd < 0 && withoutUnnamedFiles(errno))) fd = createNamed(target_, temporary_);
+    // Creating a file can only miss its directory, not the file itself.
+    if (fd < 0 && errno == ENOENT) Raise(Err::PathNotFound, "ReplacementFile.create");
+    if (fd < 0) raiseErrno("create");
+    return fd;
+}
+
+// The lock on the new file lasts until it is closed, after the rename, so
+// that no clean-up takes it for a leftover while it has a name.
 void ReplacementFile::commit()
 {
     try {
         file_.sync();
-        file_.close();
+        if (temporary_.empty()) temporary_ = linkBeside(fd_, target_);
         if (::rename(temporary_.c_str(), target_.c_str()) != 0) raiseErrno("commit");
     } catch (...) {
         discard();
         throw;
     }
     pending_ = false;
+    file_.close();
     syncDirectoryOf(target_);
 }
 
@@ -107,7 +142,7 @@ void ReplacementFile::discard() noexcept
     if (!pending_) return;
     pending_ = false;
     file_.abandon();
-    ::unlink(temporary_.c_str());
+    if (!temporary_.empty()) ::unlink(temporary_.c_str());
 }
 
 } // namespace Platform

@@ -9,10 +9,20 @@ namespace Platform {
 // commit(), once it is complete on the disk: until then the target keeps
 // its old content, whatever happens to the writer. The new file takes over
 // the permissions of the file it replaces.
+//
+// Where the file system allows it, the new file has no name until commit()
+// links it in, so a writer that is killed leaves nothing behind. Elsewhere
+// it is a named file (see TemporaryNames), and the next replacement of the
+// same target removes what killed writers left.
 class ReplacementFile {
 public:
+    enum class Creation {
+        Unnamed, // nameless while written, where the file system allows it
+        Named,   // named from the start
+    };
+
     // Creates the empty new file in the target's directory.
-    explicit ReplacementFile(const std::string& target);
+    explicit ReplacementFile(const std::string& target, Creation creation = Creation::Unnamed);
     // Removes the new file unless it was committed.
     ~ReplacementFile();
     ReplacementFile(const ReplacementFile&) = delete;
@@ -24,10 +34,12 @@ public:
     void commit();
 
 private:
+    int create(Creation creation);
     void discard() noexcept;
 
     std::string target_;
-    std::string temporary_;
+    std::string temporary_; // empty while the new file has no name
+    int fd_;                // the descriptor that file_ owns
     BinaryFile file_;
     bool pending_ = true;
 };

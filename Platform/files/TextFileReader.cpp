@@ -1,28 +1,28 @@
 #include "TextFileReader.h"
 
-#include <filesystem>
-
 #include "Platform/automation/AutomationError.h"
-#include "Platform/automation/RuntimeError.h"
 #include "Platform/text/Cp1252.h"
 
 namespace Platform {
 
-// A directory opens as a stream but cannot be read: it counts as a file that
-// cannot be opened.
 TextFileReader::TextFileReader(const std::string& path)
 {
-    std::error_code ignored;
-    if (!std::filesystem::is_directory(path, ignored)) in_.open(path, std::ios::binary);
+    try {
+        file_.emplace(BinaryFile::openForReading(path));
+    } catch (const AutomationError&) {
+        // Left closed: whoever reads the file learns from isOpen that it
+        // could not, and has no use for the reason.
+    }
 }
 
 bool TextFileReader::readLine(std::string& line)
 {
+    if (!file_) return false;
     std::string bytes;
-    if (!std::getline(in_, bytes)) {
-        if (in_.bad()) Raise(Err::DeviceIo, "TextFileReader.readLine");
-        return false;
-    }
+    char c = 0;
+    size_t got = 0;
+    while ((got = file_->read(&c, 1)) == 1 && c != '\n') bytes += c;
+    if (got == 0 && bytes.empty()) return false;
     if (!bytes.empty() && bytes.back() == '\r') bytes.pop_back();
     line = Cp1252::toUtf8(bytes);
     return true;

@@ -1,6 +1,8 @@
 #pragma once
-#include <fstream>
+#include <optional>
 #include <string>
+
+#include "BinaryFile.h"
 
 namespace Platform {
 
@@ -8,15 +10,17 @@ namespace Platform {
 // in CR LF or in a bare LF; a last line without an ending counts as well.
 class TextFileReader {
 public:
+    // A file that cannot be opened for reading, or is not a regular file,
+    // leaves the reader closed.
     explicit TextFileReader(const std::string& path);
 
-    bool isOpen() const { return in_.is_open(); }
+    bool isOpen() const { return file_.has_value(); }
     // The next line as UTF-8 without its ending; false at the end of the
-    // file. A read failure raises the device I/O error.
+    // file. A read failure raises the file's error.
     bool readLine(std::string& line);
 
 private:
-    std::ifstream in_;
+    std::optional<BinaryFile> file_;
 };
 
 } // namespace Platform

@@ -62,6 +62,11 @@ void CLoadSaveObject::RestorePos()
     guarded("CLSO::RestorePos", [&] { current().seek(savedPosition_); }, false);
 }
 
+int64_t CLoadSaveObject::Position()
+{
+    return guarded("CLSO::Position", [&] { return current().position(); }, false);
+}
+
 void CLoadSaveObject::WriteINTEGER(int16_t value)
 {
     guarded("CLSO::WriteINTEGER", [&] {

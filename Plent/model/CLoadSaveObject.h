@@ -46,6 +46,9 @@ public:
 
     void SavePos();
     void RestorePos();
+    // The byte position of the next read or write; at the end of the file
+    // after a read that ran into it.
+    int64_t Position();
 
     void WriteINTEGER(int16_t value);
     void WriteDATE(Platform::Date value);

@@ -26,8 +26,12 @@ void CMonth::Load(CLoadSaveObject& stream)
     if (!FileSection::Begin(stream, ClassName)) return;
     key_ = FileSection::ReadString(stream);
     month_ = FileSection::ReadInteger(stream);
-    std::string next;
-    while (FileSection::Peek(stream, next) && next == colDays::ClassName) Days().Load(stream);
+    bool withDays = false;
+    for (std::string next; FileSection::Peek(stream, next) && next == colDays::ClassName;) {
+        Days().Load(stream);
+        withDays = true;
+    }
+    FileSection::Require(stream, withDays);
 }
 
 } // namespace Plent

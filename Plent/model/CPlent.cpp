@@ -48,8 +48,12 @@ void CPlent::Load(CLoadSaveObject& s)
     retryMode_ = FileSection::ReadInteger(s);
     regularStart_ = FileSection::ReadDate(s);
     to_ = FileSection::ReadInteger(s);
-    std::string next;
-    while (FileSection::Peek(s, next) && next == CUnless::ClassName) unless_->Load(s);
+    bool withRule = false;
+    for (std::string next; FileSection::Peek(s, next) && next == CUnless::ClassName;) {
+        unless_->Load(s);
+        withRule = true;
+    }
+    FileSection::Require(s, withRule);
 }
 
 } // namespace Plent

@@ -34,11 +34,19 @@ void CUnless::Load(CLoadSaveObject& stream)
 {
     if (!FileSection::Begin(stream, ClassName)) return;
     fromTable_ = FileSection::ReadBoolean(stream);
+    bool withMonths = false, withWeekDays = false;
     for (std::string next; FileSection::Peek(stream, next);) {
-        if (next == colMonths::ClassName) Months().Load(stream);
-        else if (next == colWeekDays::ClassName) WeekDays().Load(stream);
-        else break;
+        if (next == colMonths::ClassName) {
+            Months().Load(stream);
+            withMonths = true;
+        } else if (next == colWeekDays::ClassName) {
+            WeekDays().Load(stream);
+            withWeekDays = true;
+        } else {
+            break;
+        }
     }
+    FileSection::Require(stream, withMonths && withWeekDays);
 }
 
 } // namespace Plent

@@ -1,6 +1,8 @@
 #include "EventFile.h"
 
 #include "FileSection.h"
+#include "Platform/automation/AutomationError.h"
+#include "Platform/automation/RuntimeError.h"
 #include "Platform/ui/MessageBox.h"
 
 namespace Plent {
@@ -14,7 +16,21 @@ void EventFile::Save(const colPlents& plents, const std::string& sFile)
     stream.CloseLSO();
 }
 
+// The file is read apart from the present events, so that a load that fails
+// half-way leaves them as they were.
 void EventFile::Load(colPlents& plents, const std::string& sFile)
+{
+    colPlents loaded;
+    try {
+        Read(loaded, sFile);
+    } catch (const Platform::AutomationError& e) {
+        if (e.number() == Platform::Err::DuplicateKey) Adopt(plents, loaded);
+        throw;
+    }
+    Adopt(plents, loaded);
+}
+
+void EventFile::Read(colPlents& plents, const std::string& sFile)
 {
     CLoadSaveObject stream;
     stream.setFileName(sFile);
@@ -26,6 +42,17 @@ void EventFile::Load(colPlents& plents, const std::string& sFile)
         }
         plents.Load(stream);
     }
+}
+
+// Stops with the duplicate-key error at the first identifier already present.
+// Into an empty collection, as at every start, the loaded one moves whole.
+void EventFile::Adopt(colPlents& plents, colPlents& loaded)
+{
+    if (plents.Count() == 0) {
+        plents = std::move(loaded);
+        return;
+    }
+    for (const auto& plent : loaded) plents.Add(plent, plent->Identifier());
 }
 
 } // namespace Plent

@@ -18,8 +18,13 @@ public:
     // place are announced in a message box and end the load; an identifier
     // that is already present ends it with the duplicate-key error. Either
     // way the events read before stay. A file that does not begin with a
-    // header loads nothing and reports nothing.
+    // header loads nothing and reports nothing. Any other failure, a file
+    // cut short among them, adds nothing at all.
     static void Load(colPlents& plents, const std::string& sFile);
+
+private:
+    static void Read(colPlents& plents, const std::string& sFile);
+    static void Adopt(colPlents& plents, colPlents& loaded);
 };
 
 } // namespace Plent

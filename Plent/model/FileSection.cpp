@@ -1,5 +1,7 @@
 #include "FileSection.h"
 
+#include "Platform/automation/AutomationError.h"
+#include "Platform/automation/RuntimeError.h"
 #include "Platform/ui/MessageBox.h"
 
 namespace Plent {
@@ -7,8 +9,7 @@ namespace Plent {
 bool FileSection::Begin(CLoadSaveObject& stream, const std::string& className)
 {
     std::string name;
-    int16_t version = 0;
-    if (!stream.ReadHEADER(name, version)) return false;
+    if (!readHeader(stream, name)) return false;
     if (name == className) return true;
     Platform::MessageBox::show("Unexpected header in " + className);
     return false;
@@ -16,16 +17,25 @@ bool FileSection::Begin(CLoadSaveObject& stream, const std::string& className)
 
 bool FileSection::Peek(CLoadSaveObject& stream, std::string& name)
 {
-    int16_t version = 0;
-    if (!stream.ReadHEADER(name, version)) return false;
+    if (!readHeader(stream, name)) return false;
     stream.RestorePos();
     return true;
+}
+
+// Fewer than the two bytes of a header's magic left: the file ends here.
+void FileSection::Require(CLoadSaveObject& stream, bool found)
+{
+    if (found) return;
+    stream.SavePos();
+    int16_t magic = 0;
+    if (!stream.ReadINTEGER(magic)) raiseCutShort(stream, "CLSO::ReadHEADER");
+    stream.RestorePos();
 }
 
 int16_t FileSection::ReadInteger(CLoadSaveObject& stream)
 {
     int16_t value = 0;
-    stream.ReadINTEGER(value);
+    if (!stream.ReadINTEGER(value)) raiseCutShort(stream, "CLSO::ReadINTEGER");
     return value;
 }
 
@@ -34,17 +44,49 @@ bool FileSection::ReadBoolean(CLoadSaveObject& stream) { return ReadInteger(stre
 Platform::Date FileSection::ReadDate(CLoadSaveObject& stream)
 {
     Platform::Date value = 0;
-    stream.ReadDATE(value);
+    if (!stream.ReadDATE(value)) raiseCutShort(stream, "CLSO::ReadDATE");
     return value;
 }
 
 std::string FileSection::ReadString(CLoadSaveObject& stream)
 {
     std::string value;
-    stream.ReadSTRING(value);
+    if (!stream.ReadSTRING(value)) raiseCutShort(stream, "CLSO::ReadSTRING");
     return value;
 }
 
 void FileSection::WriteBoolean(CLoadSaveObject& stream, bool value) { stream.WriteINTEGER(value ? -1 : 0); }
+
+// Bytes that do not begin with a header's magic end a section quietly; a
+// header whose magic is there but whose rest the file cuts off does not.
+bool FileSection::readHeader(CLoadSaveObject& stream, std::string& name)
+{
+    int16_t version = 0;
+    if (stream.ReadHEADER(name, version)) return true;
+    if (endsInsideHeader(stream)) raiseCutShort(stream, "CLSO::ReadHEADER");
+    return false;
+}
+
+// Reads on from where a header was not found; only the end of the file can
+// have stopped it after a magic, so the position is then at that end.
+bool FileSection::endsInsideHeader(CLoadSaveObject& stream)
+{
+    stream.SavePos();
+    int16_t magic = 0, version = 0;
+    std::string name;
+    if (stream.ReadINTEGER(magic) && magic == CLoadSaveObject::HeaderMagic) {
+        if (stream.ReadSTRING(name)) stream.ReadINTEGER(version);
+        return true;
+    }
+    stream.RestorePos();
+    return false;
+}
+
+void FileSection::raiseCutShort(CLoadSaveObject& stream, const char* operation)
+{
+    Platform::Raise(Platform::Err::InputPastEnd, operation,
+                    Platform::RuntimeErrorText(Platform::Err::InputPastEnd) + ": '" + stream.FileName() +
+                        "' ends at byte " + std::to_string(stream.Position()));
+}
 
 } // namespace Plent

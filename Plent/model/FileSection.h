@@ -8,9 +8,12 @@ namespace Plent {
 
 // What every class of the event file does with its section: open it with
 // a header naming the class, look at the next header to decide who reads
-// on, and read and write its fields. Fields are read without testing
-// whether they were complete: a file that ends early leaves 0, empty text
-// and date 0 for what is missing.
+// on, and read and write its fields.
+//
+// A file cut short is refused, never half-read: a field, a header or a
+// section that the writer always puts there but that the end of the file
+// cuts off fails with "Input past end of file", naming the file and the
+// byte where it ends.
 class FileSection {
 public:
     // Reads the header that opens a section of className. Answers false
@@ -20,6 +23,9 @@ public:
     static bool Begin(CLoadSaveObject& stream, const std::string& className);
     // Looks at the next header without consuming it; false when none follows.
     static bool Peek(CLoadSaveObject& stream, std::string& name);
+    // Called where the writer always puts a section, with whether one came:
+    // when none did because the file ends there, the file was cut short.
+    static void Require(CLoadSaveObject& stream, bool found);
 
     static int16_t ReadInteger(CLoadSaveObject& stream);
     // Any value but 0 is True.
@@ -28,6 +34,11 @@ public:
     static std::string ReadString(CLoadSaveObject& stream);
     // True travels as -1, False as 0.
     static void WriteBoolean(CLoadSaveObject& stream, bool value);
+
+private:
+    static bool readHeader(CLoadSaveObject& stream, std::string& name);
+    static bool endsInsideHeader(CLoadSaveObject& stream);
+    [[noreturn]] static void raiseCutShort(CLoadSaveObject& stream, const char* operation);
 };
 
 } // namespace Plent

@@ -35,6 +35,20 @@ std::string bytesOf(const fs::path& file)
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
+// PelmorEdit started on the event file of d ends at once with status 1 and
+// the report, and leaves the file as it was.
+void expectNotOpened(const RunnerDirectory& d, const std::string& report)
+{
+    const std::string bytes = bytesOf(d.path("Pelmor.dat"));
+    QProcess edit;
+    edit.setProcessEnvironment(d.environment());
+    edit.start(QString::fromStdString(d.path("PelmorEdit").string()), {});
+    ASSERT_TRUE(edit.waitForFinished(15000));
+    EXPECT_EQ(edit.exitCode(), 1);
+    EXPECT_NE(edit.readAllStandardError().toStdString().find(report), std::string::npos);
+    EXPECT_EQ(bytesOf(d.path("Pelmor.dat")), bytes);
+}
+
 // A click on a tool in one of the list window's toolbars.
 void clickTool(QWidget* listWindow, const char* band, const char* tool)
 {
@@ -139,20 +153,22 @@ TEST(PelmorEdit, AFileThatFailsToLoadIsNotOpened)
     ASSERT_NE(second, std::string::npos);
     bytes.replace(second, 6, "twin-1");
     std::ofstream(d.path("Pelmor.dat"), std::ios::binary) << bytes;
+    expectNotOpened(d, "PelmorEdit: Run-time error 457");
+}
 
-    QProcess edit;
-    edit.setProcessEnvironment(d.environment());
-    edit.start(QString::fromStdString(d.path("PelmorEdit").string()), {});
-    ASSERT_TRUE(edit.waitForFinished(15000));
-    EXPECT_EQ(edit.exitCode(), 1);
-    EXPECT_NE(edit.readAllStandardError().toStdString().find("PelmorEdit: Run-time error 457"), std::string::npos);
-    EXPECT_EQ(bytesOf(d.path("Pelmor.dat")), bytes);
+TEST(PelmorEdit, AFileCutShortIsNotOpened)
+{
+    RunnerDirectory d;
+    d.deliver();
+    d.writeEvents({dailyEvent("whole", 1, "true"), dailyEvent("cut", 1, "true")});
+    fs::resize_file(d.path("Pelmor.dat"), fs::file_size(d.path("Pelmor.dat")) - 20);
+    expectNotOpened(d, "PelmorEdit: Run-time error 62");
 }
 
 TEST(PelmorEdit, TakesAtMostOneArgument)
 {
     QProcess edit;
-    edit.setProcessEnvironment(RunnerDirectory::runnerEnvironment());
+    edit.setProcessEnvironment(d.environment());
     edit.start(QString::fromStdString((fs::path(PELMOR_BUILD_DIR) / "PelmorEdit").string()), {"a.dat", "b.dat"});
     ASSERT_TRUE(edit.waitForFinished(15000));
     EXPECT_EQ(edit.exitCode(), 2);

@@ -11,6 +11,7 @@
 
 #include "Plent/engine/CPlentEngine.h"
 #include "RunnerDirectory.h"
+#include "support/NamedPipe.h"
 #include "support/QtAppEnvironment.h"
 
 using namespace std::chrono_literals;
@@ -110,6 +111,31 @@ TEST(Runner, AUserDirectoryThatCannotBeMadeEndsTheStartWithTheReport)
         written.find("Run-time error 76 (UserDirectory.prepare): Path not found: " + d.home().string());
     EXPECT_NE(report, std::string::npos) << written;
     EXPECT_EQ(written.find("Run-time error", report + 1), std::string::npos) << "reported once: " << written;
+}
+
+// An event file that cannot be read whole ends the start as a missing one
+// does; a named pipe in its place does so at once instead of holding the
+// runner for ever.
+TEST(Runner, AnEventFileCutShortOrNotRegularEndsTheStartWithTheReport)
+{
+    RunnerDirectory cut;
+    cut.deliver();
+    cut.writeEvents({oncePerStart("early", cut.marker("early"))});
+    fs::resize_file(cut.path("Pelmor.dat"), fs::file_size(cut.path("Pelmor.dat")) - 1);
+    cut.start();
+    expectEndedWith(cut.runner(), 1);
+    EXPECT_NE(cut.standardError().find("Run-time error 62 (CLSO::ReadHEADER): Input past end of file: '"),
+              std::string::npos)
+        << cut.standardError();
+    EXPECT_EQ(cut.markerPid("early"), 0) << "nothing of the file starts";
+
+    RunnerDirectory piped;
+    piped.deliver();
+    const NamedPipe pipe(piped.path("Pelmor.dat").string());
+    piped.start();
+    expectEndedWith(piped.runner(), 1);
+    EXPECT_NE(piped.standardError().find("Run-time error 75 (CLSO::ReadHEADER)"), std::string::npos)
+        << piped.standardError();
 }
 
 // An event that excludes the days of the fixed-date table, which is not

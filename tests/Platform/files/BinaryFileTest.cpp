@@ -4,12 +4,16 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
+
+#include "support/NamedPipe.h"
 
 #include "Platform/automation/AutomationError.h"
 #include "Platform/files/BinaryFile.h"
 #include "Platform/files/ReplacementFile.h"
 
 using namespace Platform;
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -75,4 +79,32 @@ TEST_F(BinaryFileTest, FailuresCarryTheRunTimeErrorNumber)
     } catch (const AutomationError& e) {
         EXPECT_EQ(e.number(), 76); // the directory is missing, not the file
     }
+}
+
+// A named pipe would hold the open until a writer comes; nothing but a
+// regular file is read, a link being followed to what it points to.
+TEST_F(BinaryFileTest, OnlyRegularFilesAreReadAndAPipeIsRefusedWithoutWaiting)
+{
+    const NamedPipe pipe((dir / "pipe").string());
+    std::filesystem::create_symlink(pipe.path(), dir / "link-to-pipe");
+    std::ofstream(dir / "regular") << "abc";
+    std::filesystem::create_symlink(dir / "regular", dir / "link-to-regular");
+    for (const std::string name : {"pipe", "link-to-pipe", ""}) {
+        SCOPED_TRACE(name);
+        const std::string path = (dir / name).string();
+        std::optional<AutomationError> error;
+        const bool ended = pipe.finishesWithin(5s, [&] {
+            try {
+                BinaryFile::openForReading(path);
+            } catch (const AutomationError& e) {
+                error = e;
+            }
+        });
+        EXPECT_TRUE(ended) << "the open waited for a writer";
+        ASSERT_TRUE(error);
+        EXPECT_EQ(error->number(), 75);
+        EXPECT_EQ(error->description(), "Path/File access error: '" + path + "' is not a regular file");
+    }
+    BinaryFile linked = BinaryFile::openForReading((dir / "link-to-regular").string());
+    EXPECT_EQ(readBack(linked, 0, 10), "abc");
 }

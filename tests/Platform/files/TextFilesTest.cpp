@@ -11,6 +11,7 @@
 #include "Platform/dates/DateTime.h"
 #include "Platform/files/FileTime.h"
 #include "Platform/files/TextFileReader.h"
+#include "support/NamedPipe.h"
 
 using namespace Platform;
 namespace fs = std::filesystem;
@@ -59,10 +60,12 @@ TEST_F(TextFilesTest, BytesAreWindows1252)
     EXPECT_EQ(lines(), std::vector<std::string>{"M\u00E4rz \u20AC \u0178"});
 }
 
-TEST_F(TextFilesTest, MissingFilesAndDirectoriesDoNotOpen)
+TEST_F(TextFilesTest, MissingFilesDirectoriesAndPipesDoNotOpen)
 {
     EXPECT_FALSE(TextFileReader(path).isOpen());
     EXPECT_FALSE(TextFileReader(dir.path().toStdString()).isOpen());
+    const NamedPipe pipe(path);
+    EXPECT_TRUE(pipe.finishesWithin(std::chrono::seconds(5), [&] { EXPECT_FALSE(TextFileReader(path).isOpen()); }));
 }
 
 TEST_F(TextFilesTest, ModificationTimeIsLocalAndKeepsFractionsOfASecond)

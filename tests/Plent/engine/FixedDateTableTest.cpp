@@ -11,6 +11,7 @@
 #include "Platform/automation/AutomationError.h"
 #include "Platform/automation/RuntimeError.h"
 #include "SchedulingFixtures.h"
+#include "support/NamedPipe.h"
 
 using namespace Plent;
 using namespace SchedulingFixtures;
@@ -108,6 +109,22 @@ TEST_F(FixedDateTableTest, ATableThatCannotBeOpenedAnswersFalseWithoutAMessage)
 {
     MessageBoxRecorder boxes;
     EXPECT_FALSE(engine.UnlessFromTable(dir.path().toStdString(), date(2026, 12, 24)));
+    EXPECT_TRUE(boxes.texts.empty());
+}
+
+// A named pipe in the table's place would hold every start computation
+// until a writer came: it counts as a table that cannot be opened.
+TEST_F(FixedDateTableTest, APipeInPlaceOfTheTableCountsAsOneThatCannotBeOpened)
+{
+    MessageBoxRecorder boxes;
+    writeTable("24.12.2026\r\n");
+    EXPECT_TRUE(listed(date(2026, 12, 24)));
+    fs::remove(path);
+    const NamedPipe pipe(path);
+    EXPECT_TRUE(pipe.finishesWithin(std::chrono::seconds(5), [&] {
+        EXPECT_FALSE(listed(date(2026, 12, 24)));
+        EXPECT_TRUE(listed(date(2026, 12, 24))) << "the dates read before stay in use";
+    }));
     EXPECT_TRUE(boxes.texts.empty());
 }
 

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include "Plent/model/EventFile.h"
+#include "support/NamedPipe.h"
 
 using namespace fixtures;
 using namespace Plent;
@@ -107,4 +108,19 @@ TEST(SafeSave, TheNewFileKeepsTheModeAndALinkStaysALink)
     ::stat(real.c_str(), &st);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
     EXPECT_EQ(dir.names(), (std::vector<std::string>{"link.dat", "real.dat"}));
+}
+
+// A named pipe would hold the load until a writer came, for ever.
+TEST(SafeLoad, APipeIsRefusedWithoutWaiting)
+{
+    TempDir dir;
+    const NamedPipe pipe(dir.file("Pelmor.dat"));
+    colPlents plents;
+    std::optional<Platform::AutomationError> e;
+    const auto load = [&] { e = errorOf([&] { EventFile::Load(plents, pipe.path()); }); };
+    EXPECT_TRUE(pipe.finishesWithin(std::chrono::seconds(5), load));
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->number(), 75);
+    EXPECT_EQ(e->source(), "CLSO::ReadHEADER");
+    EXPECT_EQ(e->description(), "Path/File access error: '" + pipe.path() + "' is not a regular file");
 }

@@ -1,5 +1,7 @@
 #include "FileFixtures.h"
 
+#include <gmock/gmock.h>
+
 #include "Plent/engine/CPlentEngine.h"
 #include "Plent/model/EventFile.h"
 #include "Platform/files/UserDirectory.h"
@@ -152,18 +154,77 @@ TEST_F(EventFileTest, NonAsciiTextSurvives)
     EXPECT_EQ(back.Item(1)->Parameter(), "C:\\Für alle\\ü.exe");
 }
 
-TEST_F(EventFileTest, ATruncatedFileKeepsWhatItHolds)
+// Every cut of a file with several events: the load is refused, leaving the
+// events present as they were, or it gives exactly what the file holds. The
+// file has no counts and no end marker, so a cut between the weekday entries
+// that close an event reads as a complete file ending with that event, and
+// so does a lone byte where a header would begin; every other cut is refused.
+TEST_F(EventFileTest, EveryCutOfAFileIsRefusedOrLoadsOnlyWhatItHolds)
 {
-    const std::string two = Bytes().fileStart().event("one").event("two").data;
-    const size_t secondStart = Bytes().fileStart().event("one").data.size();
-    EXPECT_EQ(ids(loaded(two)), (std::vector<std::string>{"one", "two"}));
-    EXPECT_EQ(ids(loaded(two.substr(0, secondStart + 5))), std::vector<std::string>{"one"});
-    // Cut behind the second identifier: the fields after it are left at 0.
-    const colPlents cut = loaded(two.substr(0, secondStart + 12 + 2 + 2 + 2 + 2 + 2 + 8 + 2 + 5 + 4));
-    ASSERT_EQ(ids(cut), (std::vector<std::string>{"one", "two"}));
-    EXPECT_EQ(cut.Item("two")->LastStart(), 0);
-    EXPECT_EQ(cut.Item("two")->Unless().Months().Count(), 0);
+    std::vector<size_t> accepted{0, 1, 18, 19};
+    const auto acceptAt = [&](size_t end) { accepted.insert(accepted.end(), {end, end + 1}); };
+    const size_t weekDay = Bytes().header("CWeekDay").string("1").integer(1).data.size();
+    acceptAt(saved().size());
+    for (const char* id : {"first", "second", "third"}) {
+        auto p = add(id, std::string("about ") + id, "run --now");
+        addDays(*p, "0", {"1", "32"});
+        addDays(*p, "2", {"14"});
+        addWeekDay(*p, "1");
+        addWeekDay(*p, "7");
+        const size_t end = saved().size();
+        for (size_t closing : {end - 2 * weekDay, end - weekDay, end}) acceptAt(closing);
+    }
+    const std::string whole = readFile(path);
+    accepted.pop_back(); // one past the whole file
+
+    std::vector<size_t> loads;
+    for (size_t cut = 0; cut <= whole.size(); ++cut) {
+        SCOPED_TRACE(cut);
+        writeFile(path, whole.substr(0, cut));
+        colPlents present;
+        present.Add(std::make_shared<CPlent>(), "present");
+        if (const auto e = errorOf([&] { EventFile::Load(present, path); })) {
+            EXPECT_EQ(e->number(), 62);
+            EXPECT_THAT(e->description(), ::testing::HasSubstr("'" + path + "' ends at byte " + std::to_string(cut)));
+            EXPECT_EQ(ids(present), std::vector<std::string>{"present"});
+            continue;
+        }
+        loads.push_back(cut);
+        present.Remove("present");
+        plents = present;
+        const std::string again = saved();
+        if (present.Count() == 0) continue;
+        EXPECT_EQ(hex(again), hex(whole.substr(0, again.size()))) << "nothing but what the file holds";
+        EXPECT_GE(again.size() + 1, cut) << "all that the file holds";
+    }
+    std::sort(accepted.begin(), accepted.end());
+    EXPECT_EQ(loads, accepted);
     EXPECT_TRUE(messages.texts.empty());
+}
+
+TEST_F(EventFileTest, ARefusalNamesTheReadThatRanIntoTheEnd)
+{
+    const std::string one = Bytes().fileStart().event("one").data;
+    const size_t event = Bytes().fileStart().data.size();
+    const std::string rule = Bytes().header("CUnless").integer(0).header("colMonths").header("colWeekDays").data;
+    const std::vector<std::pair<size_t, std::string>> cuts{
+        {20, "CLSO::ReadHEADER"},                                              // the events' header
+        {event + 13, "CLSO::ReadINTEGER"},                                     // Delay
+        {event + 19, "CLSO::ReadSTRING"},                                      // the description's length
+        {event + 25, "CLSO::ReadDATE"},                                        // NextStart
+        {event + 35, "CLSO::ReadSTRING"},                                      // the identifier
+        {one.size() - rule.size(), "CLSO::ReadHEADER"},                        // the whole rule
+        {one.size() - Bytes().header("colWeekDays").data.size(), "CLSO::ReadHEADER"}, // the weekdays
+    };
+    // Cut inside, or just before, what the comment names.
+    for (const auto& [cut, source] : cuts) {
+        SCOPED_TRACE(cut);
+        const auto e = errorOf([&] { loaded(one.substr(0, cut)); });
+        ASSERT_TRUE(e);
+        EXPECT_EQ(e->number(), 62);
+        EXPECT_EQ(e->source(), source);
+        EXPECT_EQ(e->description(), "Input past end of file: '" + path + "' ends at byte " + std::to_string(cut));
+    }
 }
 
 TEST_F(EventFileTest, HeadersOutOfPlaceAreAnnouncedAndEndTheLoad)
