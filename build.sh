@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake g++ ninja-build qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev)
+packages=(cmake g++ ninja-build qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev dbus)
 
 install_missing() {
     local missing=()

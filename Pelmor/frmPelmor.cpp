@@ -6,7 +6,6 @@
 #include "Platform/automation/ErrorInfo.h"
 #include "Platform/automation/Runtime.h"
 #include "Platform/modules/ModulePath.h"
-#include "Platform/process/ProcessStarter.h"
 
 using Platform::Check;
 
@@ -35,6 +34,7 @@ void frmPelmor::Init(Platform::ModuleHandle hMsg)
     const std::string prefix = Platform::ModulePath::executableDir().string() + "/";
     Check(engine()->Init(hMsg, BaseOffset), "Init");
     Check(engine()->LoadObjects(prefix + "Pelmor.dat"), "LoadObjects");
+    runs_ = std::make_unique<RunSupervisor>(prefix + "Pelmor.dat", hMsg);
     Check(engine()->put_UnlessTable(prefix + "Pelmor.tab"), "UnlessTable");
     Check(engine()->ShowEvents(0, Platform::VARIANT_TRUE, "", ""), "ShowEvents");
     Timer1.setInterval(PollInterval);
@@ -64,7 +64,7 @@ void frmPelmor::Timer1_Timer()
 }
 
 // Takes every event the engine hands out in this poll and starts its
-// command line; one that cannot be started is skipped.
+// command line; one that cannot be started is recorded and skipped.
 void frmPelmor::startDueEvents()
 {
     for (;;) {
@@ -72,7 +72,7 @@ void frmPelmor::startDueEvents()
         Platform::VARIANT_BOOL alarm = Platform::VARIANT_FALSE;
         Check(engine()->ActivEvent(&description, &parameter, &alarm, &identifier), "ActivEvent");
         if (identifier.empty()) return;
-        Platform::ProcessStarter::start(parameter);
+        runs_->start(*engine(), {identifier, description, parameter, alarm != 0});
     }
 }
 
@@ -90,6 +90,7 @@ void frmPelmor::Form_Unload(int status)
     if (unloaded_) return;
     unloaded_ = true;
     Timer1.stop();
+    runs_.reset();
     if (hMsg_ > 0) Platform::FreeLibrary(hMsg_);
     hMsg_ = 0;
     root_.reset();

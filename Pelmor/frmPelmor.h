@@ -2,9 +2,11 @@
 #include <QObject>
 #include <QTimer>
 
+#include <memory>
 #include <string>
 
 #include "Plent/engine/KalvorInterfaces.h"
+#include "RunSupervisor.h"
 #include "Platform/automation/AutomationError.h"
 #include "Platform/automation/ComPtr.h"
 #include "Platform/modules/Library.h"
@@ -40,5 +42,6 @@ private:
     Platform::ComPtr<Kalvor::_CPlentRoot> root_;
     Platform::ModuleHandle hMsg_ = 0;
     QTimer Timer1;
+    std::unique_ptr<RunSupervisor> runs_;
     bool unloaded_ = false;
 };

@@ -22,6 +22,8 @@ QProcessEnvironment RunnerDirectory::runnerEnvironment()
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove("PELMOR_AUTOMATION_REGISTRY");
     environment.insert("QT_QPA_PLATFORM", "offscreen");
+    // Notifications of a test never reach the user's desktop.
+    environment.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/pelmor-test-bus");
     return environment;
 }
 
@@ -105,10 +107,10 @@ bool RunnerDirectory::waitForMarkers(const std::vector<std::string>& names, std:
     }
 }
 
-void RunnerDirectory::start()
+void RunnerDirectory::start(const QProcessEnvironment& environment)
 {
     fs::create_directories(dir_ / "markers");
-    runner_.setProcessEnvironment(runnerEnvironment());
+    runner_.setProcessEnvironment(environment);
     runner_.start(QString::fromStdString(path("Pelmor").string()), {});
     ASSERT_TRUE(runner_.waitForStarted(10000));
 }

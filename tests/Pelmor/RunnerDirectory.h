@@ -39,11 +39,11 @@ public:
     bool waitForMarkers(const std::vector<std::string>& names, std::chrono::seconds limit) const;
 
     // The runner on the offscreen platform, its standard error in a file.
-    void start();
+    void start(const QProcessEnvironment& environment = runnerEnvironment());
     QProcess& runner() { return runner_; }
     std::string standardError() const;
-    // What the delivered programs run with: the offscreen platform and
-    // their own registration.
+    // What the delivered programs run with: the offscreen platform, their
+    // own registration and no session bus.
     static QProcessEnvironment runnerEnvironment();
 
 private:
