@@ -75,7 +75,8 @@ TEST(RunHistory, RecordsEveryRunAndNotifiesWhatNeedsAttention)
         dailyEvent("fine", -1, "sh -c 'echo fine'"),
         dailyEvent("sleeper", -1, "sleep 60"),
     };
-    for (int i = 1; i <= 6; ++i) events.push_back(dailyEvent("storm" + std::to_string(i), -1, "'unclosed"));
+    events.push_back(alarmWhenLate("storm1", "'unclosed"));
+    for (int i = 2; i <= 6; ++i) events.push_back(dailyEvent("storm" + std::to_string(i), -1, "'unclosed"));
     d.writeEvents(events);
     QProcessEnvironment environment = RunnerDirectory::runnerEnvironment();
     environment.insert("DBUS_SESSION_BUS_ADDRESS", service.address());
@@ -118,6 +119,9 @@ TEST(RunHistory, RecordsEveryRunAndNotifiesWhatNeedsAttention)
     EXPECT_EQ(titlesOf(notes), (QStringList{"late", "missing", "storm1", "storm2", "storm3", "Pelmor", "fails"}));
     EXPECT_EQ(notes[0].body, "nightly copy\nstarted 60 minutes late");
     EXPECT_EQ(notes[1].body, "could not be started: program not found: /nonexistent/pelmor-program");
+    EXPECT_EQ(notes[2].body, "nightly copy\nstarted 60 minutes late\n"
+                             "could not be started: unbalanced quote or trailing backslash")
+        << "one notification per event and poll";
     EXPECT_EQ(notes[5].body, "3 more events failed");
     EXPECT_EQ(notes[6].body, "ended with exit status 3");
 }
@@ -137,6 +141,23 @@ TEST(RunHistory, WithoutABusTheRunnerRunsAndRecords)
     EXPECT_FALSE(runOf(runs, "missing")->started());
     EXPECT_EQ(runOf(runs, "fine")->exitStatus(), 0);
     EXPECT_EQ(QString::fromStdString(d.standardError()).count("desktop notifications are not shown"), 1)
+        << d.standardError();
+}
+
+// The runner starts what is due even when it cannot keep the history, and
+// says so once, not at every write.
+TEST(RunHistory, AHistoryThatCannotBeWrittenIsReportedOnceAndTheRunnerGoesOn)
+{
+    RunnerDirectory d;
+    d.deliver();
+    fs::create_directories(d.path("Pelmor.history"));
+    d.writeEvents({dailyEvent("first", -1, d.marker("first")), dailyEvent("second", -1, d.marker("second"))});
+    d.start();
+    ASSERT_TRUE(d.waitForMarkers({"first", "second"}, 20s)) << d.standardError();
+    QTest::qWait(500);
+    EXPECT_EQ(d.runner().state(), QProcess::Running);
+    stop(d);
+    EXPECT_EQ(QString::fromStdString(d.standardError()).count("the run history cannot be written"), 1)
         << d.standardError();
 }
 
