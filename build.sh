@@ -9,8 +9,9 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 # xvfb, x11-utils and xdotool: the tests that need a real X server start one
-# of their own, look at its windows and type into them.
-packages=(cmake g++ ninja-build qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb x11-utils xdotool)
+# of their own, look at its windows and type into them. dbus: the history
+# tests start a session bus of their own.
+packages=(cmake g++ ninja-build qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb x11-utils xdotool dbus)
 
 install_missing() {
     local missing=()

@@ -7,7 +7,6 @@
 #include "Platform/automation/ErrorInfo.h"
 #include "Platform/automation/Runtime.h"
 #include "Platform/files/UserDirectory.h"
-#include "Platform/process/ProcessStarter.h"
 #include "Platform/ui/FatalErrorReport.h"
 #include "Platform/ui/SessionEnd.h"
 
@@ -64,6 +63,7 @@ void frmPelmor::Init(Platform::ModuleHandle hMsg)
     std::string lines;
     Check(runner()->OpenEventFile(EventFilePath(), &lines), "OpenEventFile");
     report(lines);
+    runs_ = std::make_unique<RunSupervisor>(EventFilePath(), hMsg);
     Check(engine()->put_UnlessTable(prefix + "Pelmor.tab"), "UnlessTable");
     Check(engine()->ShowEvents(0, Platform::VARIANT_TRUE, "", ""), "ShowEvents");
     // Asked to end while a message box of the start was up: no poll.
@@ -137,7 +137,7 @@ void frmPelmor::saveRunState()
 }
 
 // Takes every event the engine hands out in this poll and starts its
-// command line; one that cannot be started is skipped.
+// command line; one that cannot be started is recorded and skipped.
 void frmPelmor::startDueEvents()
 {
     for (;;) {
@@ -145,7 +145,7 @@ void frmPelmor::startDueEvents()
         Platform::VARIANT_BOOL alarm = Platform::VARIANT_FALSE;
         Check(engine()->ActivEvent(&description, &parameter, &alarm, &identifier), "ActivEvent");
         if (identifier.empty()) return;
-        Platform::ProcessStarter::start(parameter);
+        runs_->start(*engine(), {identifier, description, parameter, alarm != 0});
     }
 }
 
@@ -164,6 +164,7 @@ void frmPelmor::Form_Unload(int status)
     if (unloaded_) return;
     unloaded_ = true;
     Timer1.stop();
+    runs_.reset();
     if (hMsg_ > 0) Platform::FreeLibrary(hMsg_);
     hMsg_ = 0;
     root_.reset();

@@ -2,10 +2,12 @@
 #include <QObject>
 #include <QTimer>
 
+#include <memory>
 #include <string>
 
 #include "Plent/engine/KalvorInterfaces.h"
 #include "Plent/engine/RunnerInterface.h"
+#include "RunSupervisor.h"
 #include "Platform/automation/AutomationError.h"
 #include "Platform/automation/ComPtr.h"
 #include "Platform/modules/Library.h"
@@ -49,5 +51,6 @@ private:
     Platform::ComPtr<Kalvor::_CPlentRoot> root_;
     Platform::ModuleHandle hMsg_ = 0;
     QTimer Timer1;
+    std::unique_ptr<RunSupervisor> runs_;
     bool unloaded_ = false;
 };

@@ -5,6 +5,7 @@
 
 #include "CtlError.h"
 #include "ExportCommand.h"
+#include "HistoryCommand.h"
 #include "ImportCommand.h"
 #include "ListCommand.h"
 #include "MessagesToStream.h"
@@ -21,6 +22,7 @@ CtlApp::CtlApp()
     commands_.push_back(std::make_unique<ImportCommand>());
     commands_.push_back(std::make_unique<NextCommand>());
     commands_.push_back(std::make_unique<SimulateCommand>());
+    commands_.push_back(std::make_unique<HistoryCommand>());
 }
 
 int CtlApp::run(const std::vector<std::string>& words, Console& io)
@@ -109,7 +111,8 @@ std::string CtlApp::programHelp() const
     std::ostringstream text;
     text << "usage: pelmorctl COMMAND [ARGUMENTS]\n"
             "   or: pelmorctl --help | --version\n\n"
-            "Inspects, previews, simulates, exports and imports event files.\n\n"
+            "Inspects, previews, simulates, exports and imports event files, and shows\n"
+            "what the runner started from them.\n\n"
             "Commands:\n";
     for (const auto& command : commands_) {
         text << "  " << command->name() << std::string(10 - command->name().size(), ' ') << command->summary() << '\n';

@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "HandOutFacts.h"
 #include "IListWindow.h"
 #include "Plent/model/CPlent.h"
 #include "Plent/model/colFixUnless.h"
@@ -61,6 +62,8 @@ public:
     void setStartupScanDone(bool v) { startupScanDone_ = v; }
     bool StartupResetDone() const { return startupResetDone_; }
     void setStartupResetDone(bool v) { startupResetDone_ = v; }
+    const HandOutFacts& LastHandOut() const { return lastHandOut_; }
+    void setLastHandOut(const HandOutFacts& v) { lastHandOut_ = v; }
     bool TableLoaded() const { return tableLoaded_; }
     void setTableLoaded(bool v) { tableLoaded_ = v; }
     Date TableFileTime() const { return tableFileTime_; }
@@ -97,6 +100,7 @@ private:
     bool startupScanDone_ = false;
     bool startupResetDone_ = false;
     bool tableLoaded_ = false;
+    HandOutFacts lastHandOut_;
     Date tableFileTime_ = 0;
 };
 

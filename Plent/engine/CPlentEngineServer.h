@@ -3,6 +3,7 @@
 
 #include "CPlentEngine.h"
 #include "CPlentRunnerServer.h"
+#include "HandOutInterface.h"
 #include "KalvorInterfaces.h"
 #include "Platform/automation/ComObject.h"
 #include "Platform/automation/DispatchTable.h"
@@ -10,8 +11,9 @@
 namespace Plent {
 
 // The automation object of the engine: the dual interface CPlentEngine over
-// the engine, early bound through _CPlentEngine and late bound by name.
-class CPlentEngineServer final : public Platform::ComObject<Kalvor::_CPlentEngine> {
+// the engine, early bound through _CPlentEngine and late bound by name, and
+// the facts of its last hand-out through _CPlentHandOut.
+class CPlentEngineServer final : public Platform::ComObject<Kalvor::_CPlentEngine>, public Kalvor::_CPlentHandOut {
 public:
     CPlentEngineServer();
     ~CPlentEngineServer() override;
@@ -34,6 +36,17 @@ public:
     Kalvor::HRESULT ExistEvent(const std::string& sIdentifier, Kalvor::VARIANT_BOOL* result) override;
     Kalvor::HRESULT get_UnlessTable(std::string* result) override;
     Kalvor::HRESULT put_UnlessTable(const std::string& value) override;
+
+    Kalvor::HRESULT LastHandOut(Platform::Date* pdNextStart, int16_t* piDelay, int16_t* piDelayMode,
+                                Kalvor::VARIANT_BOOL* pbLate) override;
+
+    // One object behind both interfaces.
+    Kalvor::HRESULT QueryInterface(const Platform::Guid& iid, void** ppv) override
+    {
+        return ComObject::QueryInterface(iid, ppv);
+    }
+    uint32_t AddRef() override { return ComObject::AddRef(); }
+    uint32_t Release() override { return ComObject::Release(); }
 
     Kalvor::HRESULT GetIDOfName(const std::string& name, Platform::DISPID* id) override;
     Kalvor::HRESULT Invoke(Platform::DISPID id, Platform::InvokeKind kind, std::vector<Platform::Variant>& args,

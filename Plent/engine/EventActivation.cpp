@@ -25,6 +25,7 @@ std::string EventActivation::ActivEvent(std::string& srDescription, std::string&
         brAlarm = false;
         return {};
     }
+    noteHandOut(*event);
     const std::string identifier = event->Identifier();
     srDescription = event->Description();
     srParameter = event->Parameter();
@@ -32,6 +33,12 @@ std::string EventActivation::ActivEvent(std::string& srDescription, std::string&
     else recordHandOut(*event, brAlarm);
     if (const auto window = engine_.objShowEvents()) window->FillList();
     return identifier;
+}
+
+// Read before the hand-out moves the event on.
+void EventActivation::noteHandOut(const CPlent& event)
+{
+    engine_.setLastHandOut({event.NextStart(), event.Delay(), event.DelayMode(), handedOutLate_});
 }
 
 // Finished is left to the next-start rule for repeating events: it finishes
@@ -72,7 +79,8 @@ std::shared_ptr<CPlent> EventActivation::DueEvent(bool& alarm)
     const DateTime now = Platform::Clock::now();
     for (const auto& event : engine_.Plents()) {
         if (!due(*event, now)) continue;
-        if (!foundLate(*event, now)) return event;
+        handedOutLate_ = foundLate(*event, now);
+        if (!handedOutLate_) return event;
         switch (event->DelayMode()) {
         case DelayMode::SeenAsDone: seeAsDone(*event); continue;
         case DelayMode::Alarm: alarm = true; return event;

@@ -32,8 +32,11 @@ private:
     static bool foundLate(const CPlent& event, Platform::DateTime now);
     void seeAsDone(CPlent& event);
     void recordHandOut(CPlent& event, bool alarm);
+    void noteHandOut(const CPlent& event);
 
     CPlentEngine& engine_;
+    // Whether the event DueEvent returned was found late.
+    bool handedOutLate_ = false;
 };
 
 } // namespace Plent

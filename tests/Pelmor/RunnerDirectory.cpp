@@ -23,6 +23,8 @@ QProcessEnvironment RunnerDirectory::runnerEnvironment()
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove("PELMOR_AUTOMATION_REGISTRY");
     environment.insert("QT_QPA_PLATFORM", "offscreen");
+    // Notifications of a test never reach the user's desktop.
+    environment.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/pelmor-test-bus");
     return environment;
 }
 
@@ -154,10 +156,12 @@ bool waitUntil(const std::function<bool()>& condition, std::chrono::seconds limi
     return true;
 }
 
-void RunnerDirectory::start()
+void RunnerDirectory::start() { start(environment()); }
+
+void RunnerDirectory::start(const QProcessEnvironment& environment)
 {
     fs::create_directories(dir_ / "markers");
-    runner_.setProcessEnvironment(environment());
+    runner_.setProcessEnvironment(environment);
     runner_.start(QString::fromStdString(path("Pelmor").string()), {});
     ASSERT_TRUE(runner_.waitForStarted(10000));
 }

@@ -53,10 +53,11 @@ public:
 
     // The runner on the offscreen platform, its standard error in a file.
     void start();
+    void start(const QProcessEnvironment& environment);
     QProcess& runner() { return runner_; }
     std::string standardError() const;
-    // What the delivered programs run with: the offscreen platform and
-    // their own registration.
+    // What the delivered programs run with: the offscreen platform, their
+    // own registration and no session bus.
     static QProcessEnvironment runnerEnvironment();
     // The same with this directory's user data directory.
     QProcessEnvironment environment() const;

@@ -98,6 +98,13 @@ const Platform::StringTableEntry Strings[] = {
     {1301, "Enter password:"},
     {1302, "OK"},
     {1303, "Cancel"},
+
+    // The runner's notifications
+    {1400, "%1 more events failed"},
+    {1401, "started %1 minutes late"},
+    {1402, "could not be started: %1"},
+    {1403, "ended with exit status %1"},
+    {1404, "ended by signal %1"},
 };
 
 } // namespace

@@ -1,0 +1,23 @@
+#pragma once
+#include <QString>
+
+#include <string>
+
+// The folder beside the event file ("Pelmor.dat" has "Pelmor.output") where
+// each run's standard output and error go while it runs. A run that ends
+// while the runner runs has its file read and removed; the files of runs
+// that outlived a runner stay, the newest MaxLeft of them.
+class OutputFolder {
+public:
+    static constexpr int MaxLeft = 100;
+
+    explicit OutputFolder(const std::string& eventFile);
+
+    // Creates the folder and removes all but the newest MaxLeft files.
+    // Failing that, the runs' output is lost: the text says why.
+    QString prepare() const;
+    std::string fileFor(const QString& run) const;
+
+private:
+    QString path_;
+};
