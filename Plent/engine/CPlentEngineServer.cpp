@@ -15,7 +15,8 @@ constexpr const char* Source = "Kalvor.CPlentEngine";
 }
 
 CPlentEngineServer::CPlentEngineServer()
-    : ComObject(&Kalvor::ServerLock()), engine_(std::make_shared<CPlentEngine>()), runner_(*this, *engine_)
+    : ComObject(&Kalvor::ServerLock()), engine_(std::make_shared<CPlentEngine>())
+    , runner_(static_cast<Kalvor::_CPlentEngine&>(*this), *engine_)
 {
     buildDispatchTable();
 }

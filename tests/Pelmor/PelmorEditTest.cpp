@@ -168,7 +168,7 @@ TEST(PelmorEdit, AFileCutShortIsNotOpened)
 TEST(PelmorEdit, TakesAtMostOneArgument)
 {
     QProcess edit;
-    edit.setProcessEnvironment(d.environment());
+    edit.setProcessEnvironment(RunnerDirectory::runnerEnvironment());
     edit.start(QString::fromStdString((fs::path(PELMOR_BUILD_DIR) / "PelmorEdit").string()), {"a.dat", "b.dat"});
     ASSERT_TRUE(edit.waitForFinished(15000));
     EXPECT_EQ(edit.exitCode(), 2);

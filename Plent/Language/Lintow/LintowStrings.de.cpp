@@ -100,6 +100,13 @@ const Platform::StringTableEntry Strings[] = {
     {1301, "Es wird \374berpr\374ft, ob Sie \374berhaupt berechtigt sind, diese Funktion durchzuf\374hren."},
     {1302, "OK"},
     {1303, "Abbrechen"},
+
+    // The runner's notifications
+    {1400, "%1 weitere Ereignisse sind fehlgeschlagen"},
+    {1401, "%1 Minuten zu sp\344t gestartet"},
+    {1402, "konnte nicht gestartet werden: %1"},
+    {1403, "endete mit Status %1"},
+    {1404, "durch Signal %1 beendet"},
 };
 
 } // namespace
