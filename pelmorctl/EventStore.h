@@ -1,9 +1,8 @@
 #pragma once
+#include <ostream>
 #include <string>
 
-namespace Plent {
-class CPlentEngine;
-}
+#include "Plent/scheduling/Schedule.h"
 
 namespace Ctl {
 
@@ -11,14 +10,15 @@ namespace Ctl {
 // with the engine's errors turned into failures that name the file.
 class EventStore {
 public:
-    // Adds the events of the file at path to the engine. What the engine
-    // announces while loading goes to the message boxes, and the loading
-    // goes on as the engine does.
-    static void load(Plent::CPlentEngine& engine, const std::string& path);
-
-    // Writes the engine's events to path. The engine replaces the file only
-    // once the new one is complete, so a failed save leaves it as it was.
-    static void save(Plent::CPlentEngine& engine, const std::string& path);
+    // The events and rules of a fresh engine, reading the table's dates in
+    // the user's locale as the engine does.
+    static Plent::Schedule newSchedule();
+    // Adds the events of the file at path. What the load finds out of place
+    // goes to err, a line each, and the loading goes on as the engine does.
+    static void load(Plent::Schedule& schedule, const std::string& path, std::ostream& err);
+    // Writes the events to path. The file is replaced only once the new one
+    // is complete, so a failed save leaves it as it was.
+    static void save(Plent::Schedule& schedule, const std::string& path);
 };
 
 } // namespace Ctl

@@ -3,7 +3,6 @@
 #include "EventStore.h"
 #include "EventTable.h"
 #include "EventTsv.h"
-#include "Plent/engine/CPlentEngine.h"
 
 namespace Ctl {
 
@@ -23,10 +22,10 @@ std::string ListCommand::help() const
 
 void ListCommand::run(const Arguments& args, Console& io)
 {
-    Plent::CPlentEngine engine;
-    EventStore::load(engine, args.positionals()[0]);
-    if (args.has("tsv")) EventTsv::write(io.out, engine.Plents());
-    else EventTable::write(io.out, engine.Plents());
+    Plent::Schedule schedule = EventStore::newSchedule();
+    EventStore::load(schedule, args.positionals()[0], io.err);
+    if (args.has("tsv")) EventTsv::write(io.out, schedule.Events());
+    else EventTable::write(io.out, schedule.Events());
 }
 
 } // namespace Ctl

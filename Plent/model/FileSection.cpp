@@ -1,7 +1,5 @@
 #include "FileSection.h"
 
-#include "Platform/ui/MessageBox.h"
-
 namespace Plent {
 
 bool FileSection::Begin(CLoadSaveObject& stream, const std::string& className)
@@ -10,7 +8,7 @@ bool FileSection::Begin(CLoadSaveObject& stream, const std::string& className)
     int16_t version = 0;
     if (!stream.ReadHEADER(name, version)) return false;
     if (name == className) return true;
-    Platform::MessageBox::show("Unexpected header in " + className);
+    stream.addNotice("Unexpected header in " + className);
     return false;
 }
 

@@ -12,8 +12,11 @@
 #include "Plent/engine/EventEditing.h"
 #include "Platform/automation/AutomationError.h"
 #include "Platform/automation/RuntimeError.h"
-#include "Platform/dates/LocaleDates.h"
-#include "SchedulingFixtures.h"
+#include "Platform/locale/LocaleDates.h"
+#include "MessageBoxRecorder.h"
+#include "Plent/engine/CPlentEngine.h"
+#include "Plent/scheduling/SchedulingFixtures.h"
+#include "Platform/dates/Clock.h"
 #include "ScriptedEditor.h"
 #include "support/QtAppEnvironment.h"
 

@@ -2,7 +2,7 @@
 
 #include <QLocale>
 
-#include "Platform/dates/LocaleDates.h"
+#include "Platform/locale/LocaleDates.h"
 
 using Platform::DateTime;
 using Platform::LocaleDates;
