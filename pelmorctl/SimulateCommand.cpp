@@ -52,7 +52,7 @@ void SimulateCommand::run(const Arguments& args, Console& io)
 
     Simulation simulation(schedule, PollGrid(from, to));
     simulation.run([&io](DateTime poll, const std::string& identifier, bool alarm) {
-        io.out << DateText::format(poll) << '\t' << EventTsv::escape(identifier) << '\t' << (alarm ? '1' : '0') << '\n';
+        io.out << DateText::format(poll) + '\t' + EventTsv::escape(identifier) + (alarm ? "\t1\n" : "\t0\n");
     });
     io.out << "--\n";
     EventTsv::write(io.out, schedule.Events());

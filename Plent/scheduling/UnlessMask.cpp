@@ -31,6 +31,14 @@ uint64_t dayBits(CMonth& month)
     return bits;
 }
 
+template <class Months>
+bool anyDay(const Months& months)
+{
+    uint64_t bits = 0;
+    for (const uint64_t month : months) bits |= month;
+    return bits != 0;
+}
+
 } // namespace
 
 UnlessMask UnlessMask::of(CUnless& rule)
@@ -47,16 +55,12 @@ UnlessMask UnlessMask::of(CUnless& rule)
     return mask;
 }
 
-bool UnlessMask::empty() const
-{
-    for (const uint64_t bits : months_) {
-        if (bits) return false;
-    }
-    return weekDays_ == 0 && !fromTable_;
-}
+bool UnlessMask::empty() const { return !anyDay(months_) && weekDays_ == 0 && !fromTable_; }
 
+// Most rules hold on no day of the calendar: those need no calendar date.
 bool UnlessMask::calendarHolds(Platform::DateTime at) const
 {
+    if (!anyDay(months_) && weekDays_ == 0) return false;
     const Platform::CivilDateTime c = at.civil();
     const bool lastDay = c.day == at.lastDayOfMonth();
     return monthHolds(EveryMonth, c.day, lastDay) || monthHolds(c.month, c.day, lastDay) || weekDay(at.weekday());

@@ -11,8 +11,9 @@
 
 namespace {
 
-const char* const DeliveredFiles[] = {"Pelmor",     "PelmorEdit",   "libKalvor.so",
-                                      "libPlatform.so", "Pelmor.dll", "pelmor-regsvr"};
+const char* const DeliveredFiles[] = {"Pelmor",         "PelmorEdit",          "libKalvor.so",
+                                      "libPlentCore.so", "libPlatform.so",      "libPlatformCore.so",
+                                      "libPlatformLocale.so", "Pelmor.dll",      "pelmor-regsvr"};
 
 } // namespace
 
