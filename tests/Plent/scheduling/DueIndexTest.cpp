@@ -3,6 +3,7 @@
 // the same events in the same order with the same alarms.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <random>
 #include <string>
@@ -91,131 +92,142 @@ private:
     bool resetDone_ = false;
 };
 
-class DueIndexComparison {
+// The schedule with its index, seen the way the scenario drives a side.
+class IndexedSide {
 public:
-    explicit DueIndexComparison(unsigned seed) : random_(seed) {}
-
-    void step()
+    colPlents& events() { return schedule_.Events(); }
+    Schedule::HandOut activate(DateTime now) { return schedule_.activate(now); }
+    // What a reload does: the same events in a collection of their own.
+    void replaceCollection()
     {
-        const std::vector<std::function<void()>> changes{
-            [&] { now_ = now_.addSeconds(pick(0, 3 * 3600)); },
-            [&] { now_ = now_.addSeconds(-pick(0, 3600)); },
-            [&] { add(); },
-            [&] { add(); },
-            [&] { removeOne(); },
-            [&] { onBoth([start = now_.addSeconds(pick(-7200, 7200)).toDate()](CPlent& e) { e.setNextStart(start); }); },
-            [&] { onBoth([stop = pick(0, 1) == 1](CPlent& e) { e.setStatus(stop ? Status::Stopped : Status::Open); }); },
-            [&] { onBoth([finished = pick(0, 1) == 1](CPlent& e) { e.setFinished(finished); }); },
-            [&] { onBoth([delay = static_cast<int16_t>(pick(-5, 90))](CPlent& e) { e.setDelay(delay); }); },
-            [&] { onBoth([mode = static_cast<int16_t>(pick(0, 2))](CPlent& e) { e.setDelayMode(mode); }); },
-            [&] { onBoth([remove = pick(0, 3) == 0](CPlent& e) { e.setDeleteAfterDone(remove); }); },
-            [&] { onBoth([mode = static_cast<int16_t>(pick(0, 4))](CPlent& e) { e.setRetryMode(mode); }); },
-            [&] { onBoth([](CPlent& e) { e.setRegularStart(0); }); },
-            [&] {
-                if (pick(0, 20) == 0) removeAll();
-            },
-            [&] { replaceCollections(); },
-        };
-        changes[static_cast<size_t>(pick(0, static_cast<int>(changes.size()) - 1))]();
+        auto events = std::make_shared<colPlents>();
+        for (const auto& e : schedule_.Events()) events->Add(e, e->Identifier());
+        schedule_.setEvents(events);
     }
 
-    // Polls both until they hand out nothing (or once only), comparing each
-    // hand-out; false at the first difference.
-    bool poll()
+private:
+    Schedule schedule_{nullptr};
+};
+
+class PlainSide {
+public:
+    colPlents& events() { return *scan_.events; }
+    Schedule::HandOut activate(DateTime now) { return scan_.activate(now); }
+    void replaceCollection() {}
+
+private:
+    PlainScan scan_;
+};
+
+// One random run of changes and polls on one side, written down hand-out by
+// hand-out. The random choices depend only on the seed and on what the side
+// did before, so two sides that behave alike write the same log. Each side
+// runs alone, so that the index sees only its own hand-outs and the
+// scenario's changes.
+template <class Side>
+class Scenario {
+public:
+    explicit Scenario(unsigned seed) : random_(seed) {}
+
+    std::vector<std::string> run(int steps)
     {
-        const bool once = pick(0, 3) == 0;
-        for (int i = 0; i < 1000; ++i) {
-            const Schedule::HandOut indexed = schedule_.activate(now_);
-            const Schedule::HandOut plain = plain_.activate(now_);
-            if (indexed.identifier != plain.identifier || indexed.alarm != plain.alarm
-                || indexed.description != plain.description) {
-                ADD_FAILURE() << "indexed '" << indexed.identifier << "' (" << indexed.alarm << "), plain '"
-                              << plain.identifier << "' (" << plain.alarm << ")";
-                return false;
-            }
-            ++handOuts;
-            if (indexed.identifier.empty() || once) return true;
+        for (int i = 0; i < steps; ++i) {
+            change();
+            poll(i);
         }
-        return true;
+        return log_;
     }
-
-    int handOuts = 0;
 
 private:
     int pick(int first, int last) { return std::uniform_int_distribution<int>(first, last)(random_); }
 
+    void change()
+    {
+        const std::vector<std::function<void()>> changes{
+            [&] { now_ = now_.addSeconds(pick(0, 3 * 3600)); },
+            [&] { now_ = now_.addSeconds(pick(0, 600)); },
+            [&] { now_ = now_.addSeconds(-pick(0, 3600)); },
+            [&] { add(); },
+            [&] { add(); },
+            [&] { removeOne(); },
+            [&] { onOne([start = now_.addSeconds(pick(-7200, 7200)).toDate()](CPlent& e) { e.setNextStart(start); }); },
+            [&] { onOne([stop = pick(0, 1) == 1](CPlent& e) { e.setStatus(stop ? Status::Stopped : Status::Open); }); },
+            [&] { onOne([finished = pick(0, 1) == 1](CPlent& e) { e.setFinished(finished); }); },
+            [&] { onOne([delay = static_cast<int16_t>(pick(-5, 90))](CPlent& e) { e.setDelay(delay); }); },
+            [&] { onOne([mode = static_cast<int16_t>(pick(0, 2))](CPlent& e) { e.setDelayMode(mode); }); },
+            [&] { onOne([remove = pick(0, 3) == 0](CPlent& e) { e.setDeleteAfterDone(remove); }); },
+            [&] { onOne([mode = static_cast<int16_t>(pick(0, 4))](CPlent& e) { e.setRetryMode(mode); }); },
+            [&] { onOne([](CPlent& e) { e.setRegularStart(0); }); },
+            [&] {
+                if (pick(0, 20) == 0) removeAll();
+            },
+            [&] { side_.replaceCollection(); },
+        };
+        changes[static_cast<size_t>(pick(0, static_cast<int>(changes.size()) - 1))]();
+    }
+
+    // Until nothing is handed out, or once only.
+    void poll(int step)
+    {
+        const bool once = pick(0, 3) == 0;
+        for (int i = 0; i < 1000; ++i) {
+            const Schedule::HandOut out = side_.activate(now_);
+            log_.push_back(std::to_string(step) + " " + out.identifier + (out.alarm ? " alarm " : " ") + out.description);
+            if (out.identifier.empty() || once) return;
+        }
+    }
+
     void add()
     {
         const std::string id = "e" + std::to_string(nextId_++);
-        const int count = schedule_.Events().Count();
-        const std::string before = count > 0 && pick(0, 2) == 0
-                                       ? schedule_.Events().Item(pick(1, count))->Identifier()
-                                       : std::string();
-        const auto start = now_.addSeconds(pick(-3600, 4 * 3600)).toDate();
-        const auto retryMode = static_cast<int16_t>(pick(0, 5));
-        const auto retry = static_cast<int16_t>(pick(1, 90));
-        for (colPlents* events : {&schedule_.Events(), plain_.events.get()}) {
-            auto e = std::make_shared<CPlent>();
-            e->setNextStart(start);
-            e->setRetryMode(retryMode);
-            e->setRetry(retry);
-            e->setDescription("about " + id);
-            events->Add(e, id, before);
-        }
+        const int count = side_.events().Count();
+        const std::string before = count > 0 && pick(0, 2) == 0 ? side_.events().Item(pick(1, count))->Identifier()
+                                                                : std::string();
+        auto e = std::make_shared<CPlent>();
+        e->setNextStart(now_.addSeconds(pick(-3600, 4 * 3600)).toDate());
+        e->setRetryMode(static_cast<int16_t>(pick(0, 5)));
+        e->setRetry(static_cast<int16_t>(pick(1, 90)));
+        e->setDescription("about " + id);
+        side_.events().Add(e, id, before);
     }
 
     void removeOne()
     {
-        const int count = schedule_.Events().Count();
-        if (count == 0) return;
-        const std::string id = schedule_.Events().Item(pick(1, count))->Identifier();
-        schedule_.Events().Remove(id);
-        plain_.events->Remove(id);
+        const int count = side_.events().Count();
+        if (count > 0) side_.events().Remove(side_.events().Item(pick(1, count))->Identifier());
     }
 
     void removeAll()
     {
-        while (schedule_.Events().Count() > 0) schedule_.Events().Remove(1);
-        while (plain_.events->Count() > 0) plain_.events->Remove(1);
+        while (side_.events().Count() > 0) side_.events().Remove(1);
     }
 
-    // What a reload does: the same events in a collection of their own.
-    void replaceCollections()
+    // The change, its random values drawn already, on a random event.
+    void onOne(const std::function<void(CPlent&)>& change)
     {
-        auto indexed = std::make_shared<colPlents>();
-        for (const auto& e : schedule_.Events()) indexed->Add(e, e->Identifier());
-        schedule_.setEvents(indexed);
-    }
-
-    // The change (its random values drawn already) on the same event of both.
-    void onBoth(const std::function<void(CPlent&)>& change)
-    {
-        const int count = schedule_.Events().Count();
-        if (count == 0) return;
-        const int position = pick(1, count);
-        change(*schedule_.Events().Item(position));
-        change(*plain_.events->Item(position));
+        const int count = side_.events().Count();
+        if (count > 0) change(*side_.events().Item(pick(1, count)));
     }
 
     std::mt19937 random_;
+    Side side_;
     DateTime now_ = at(2026, 3, 1, 8);
     int nextId_ = 0;
-    Schedule schedule_{nullptr};
-    PlainScan plain_;
+    std::vector<std::string> log_;
 };
 
 } // namespace
 
 TEST(DueIndex, HandsOutWhatThePlainScanHandsOutUnderRandomChanges)
 {
-    int handOuts = 0;
+    size_t handOuts = 0;
     for (unsigned seed = 1; seed <= 40; ++seed) {
-        DueIndexComparison run(seed);
-        for (int i = 0; i < 400; ++i) {
-            run.step();
-            ASSERT_TRUE(run.poll()) << "seed " << seed << ", step " << i;
-        }
-        handOuts += run.handOuts;
+        const std::vector<std::string> indexed = Scenario<IndexedSide>(seed).run(400);
+        const std::vector<std::string> plain = Scenario<PlainSide>(seed).run(400);
+        ASSERT_EQ(indexed, plain) << "seed " << seed;
+        handOuts += static_cast<size_t>(std::count_if(indexed.begin(), indexed.end(), [](const std::string& line) {
+            return line.find(" e") != std::string::npos;
+        }));
     }
-    EXPECT_GT(handOuts, 10000); // the runs do hand out, not only compare nothing
+    EXPECT_GT(handOuts, 1000u); // the runs do hand out, not only compare nothing
 }
