@@ -10,7 +10,7 @@
 #include "RunnerInfo.h"
 #include "SingleRunner.h"
 #include "frmPelmor.h"
-#include "Platform/modules/LanguageChoice.h"
+#include "Platform/locale/LanguageChoice.h"
 #include "Platform/modules/Library.h"
 #include "Platform/modules/ModulePath.h"
 #include "Platform/process/TerminationSignal.h"

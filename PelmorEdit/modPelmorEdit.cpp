@@ -17,7 +17,7 @@
 #include "EventFileEditor.h"
 #include "Platform/automation/AutomationError.h"
 #include "Platform/files/UserDirectory.h"
-#include "Platform/modules/LanguageChoice.h"
+#include "Platform/locale/LanguageChoice.h"
 #include "Platform/modules/Library.h"
 #include "Platform/modules/ModulePath.h"
 #include "Platform/process/TerminationSignal.h"

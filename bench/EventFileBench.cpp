@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "Plent/model/EventFile.h"
 
@@ -61,7 +62,8 @@ void BM_LoadEvents(benchmark::State& state)
     EventFile::Save(sampleEvents(), file.path());
     for (auto _ : state) {
         auto plents = std::make_unique<colPlents>();
-        EventFile::Load(*plents, file.path());
+        std::vector<std::string> notices;
+        EventFile::Load(*plents, file.path(), notices);
         benchmark::DoNotOptimize(plents->Count());
         // Releasing the events is no part of loading them.
         state.PauseTiming();

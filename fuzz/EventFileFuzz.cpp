@@ -11,14 +11,12 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "Plent/model/EventFile.h"
 #include "Platform/automation/AutomationError.h"
-#include "Platform/ui/MessageBox.h"
 
 namespace {
-
-int messages = 0;
 
 // The input lives in memory; the stream opens it through its descriptor.
 class InputFile {
@@ -60,29 +58,24 @@ std::string saved(const Plent::colPlents& plents, const std::string& path)
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    Platform::MessageBox::setHandler([](const std::string&, const std::string&) { ++messages; });
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static InputFile input;
     static OutputDir output;
 
     Plent::colPlents loaded;
+    std::vector<std::string> notices;
     try {
-        Plent::EventFile::Load(loaded, input.fill(data, size));
+        Plent::EventFile::Load(loaded, input.fill(data, size), notices);
     } catch (const Platform::AutomationError&) {
         // Duplicate keys, negative string lengths and files cut short end
         // the load this way.
     }
 
     const std::string first = saved(loaded, output.file());
-    messages = 0;
+    notices.clear();
     Plent::colPlents again;
-    Plent::EventFile::Load(again, output.file());
-    if (messages != 0 || again.Count() != loaded.Count() || saved(again, output.file()) != first) std::abort();
+    Plent::EventFile::Load(again, output.file(), notices);
+    if (!notices.empty() || again.Count() != loaded.Count() || saved(again, output.file()) != first) std::abort();
     return 0;
 }

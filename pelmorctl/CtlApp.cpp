@@ -8,8 +8,8 @@
 #include "HistoryCommand.h"
 #include "ImportCommand.h"
 #include "ListCommand.h"
-#include "MessagesToStream.h"
 #include "NextCommand.h"
+#include "Plent/scheduling/FixedDateTable.h"
 #include "Platform/automation/AutomationError.h"
 #include "SimulateCommand.h"
 
@@ -73,7 +73,6 @@ int CtlApp::runCommand(Command& command, const std::vector<std::string>& words, 
         return ExitStatus::Ok;
     }
 
-    const MessagesToStream messages(io.err);
     try {
         command.run(*args, io);
         if (!io.out.flush()) throw CtlError::failure("cannot write the output");
@@ -82,9 +81,11 @@ int CtlApp::runCommand(Command& command, const std::vector<std::string>& words, 
         io.err << "pelmorctl " << command.name() << ": " << e.what() << '\n';
         return e.exitStatus();
     } catch (const Platform::AutomationError& e) {
+        const bool table = e.source() == Plent::FixedDateTable::Source;
+        if (table) io.err << "pelmorctl: " << Plent::FixedDateTable::FailureNotice() << '\n';
         io.err << "pelmorctl " << command.name() << ": " << CtlError::engineFailure("the engine failed", e).what()
                << '\n';
-        if (e.source() == "CPlentEngine::UnlessFromTable" && !args->has("table"))
+        if (table && !args->has("table"))
             io.err << "The unless rule of an event reads the table of exception dates: give it with --table PATH.\n";
         return ExitStatus::Failure;
     } catch (const std::exception& e) {

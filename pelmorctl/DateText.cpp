@@ -1,7 +1,5 @@
 #include "DateText.h"
 
-#include <cstdio>
-
 #include "CtlError.h"
 
 namespace Ctl {
@@ -33,12 +31,21 @@ bool exists(const CivilDateTime& c)
 
 } // namespace
 
+// Written digit by digit: a simulation writes a date for every hand-out.
 std::string DateText::format(DateTime t, char separator)
 {
     const CivilDateTime c = t.civil();
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d%c%02d:%02d:%02d", c.year, c.month, c.day, separator, c.hour,
-                  c.minute, c.second);
+    std::string text = "0000-00-00 00:00:00";
+    const auto put = [&text](size_t end, int value) {
+        for (size_t i = end; value > 0; --i, value /= 10) text[i] = static_cast<char>('0' + value % 10);
+    };
+    put(3, c.year);
+    put(6, c.month);
+    put(9, c.day);
+    text[10] = separator;
+    put(12, c.hour);
+    put(15, c.minute);
+    put(18, c.second);
     return text;
 }
 

@@ -4,10 +4,10 @@
 #include <system_error>
 
 #include "CtlError.h"
-#include "Plent/engine/CPlentEngine.h"
 #include "Plent/runstate/RunStateFile.h"
 #include "Plent/runstate/RunStateMerge.h"
 #include "Platform/automation/AutomationError.h"
+#include "Platform/locale/LocaleDates.h"
 
 namespace Ctl {
 
@@ -23,34 +23,38 @@ void refuseDirectory(const std::string& path, const std::string& doing)
 
 } // namespace
 
-void EventStore::load(Plent::CPlentEngine& engine, const std::string& path)
+Plent::Schedule EventStore::newSchedule() { return Plent::Schedule(&Platform::LocaleDates::parseDate); }
+
+void EventStore::load(Plent::Schedule& schedule, const std::string& path, std::ostream& err)
 {
     refuseDirectory(path, "cannot read");
+    std::vector<std::string> notices;
     try {
-        engine.LoadObjects(path);
+        schedule.load(path, notices);
     } catch (const Platform::AutomationError& e) {
+        for (const auto& text : notices) err << "pelmorctl: " << text << '\n';
         throw CtlError::engineFailure("cannot read '" + path + "'", e);
     }
+    for (const auto& text : notices) err << "pelmorctl: " << text << '\n';
 }
 
-void EventStore::loadForShowing(Plent::CPlentEngine& engine, const std::string& path, bool withState,
-                                std::ostream& err)
+void EventStore::loadForShowing(Plent::Schedule& schedule, const std::string& path, bool withState, std::ostream& err)
 {
-    load(engine, path);
+    load(schedule, path, err);
     if (!withState) return;
     const std::string stateFile = Plent::RunStateFile::pathFor(path);
     try {
-        if (const auto state = Plent::RunStateFile::read(stateFile)) Plent::RunStateMerge::apply(engine.Plents(), *state);
+        if (const auto state = Plent::RunStateFile::read(stateFile)) Plent::RunStateMerge::apply(schedule.Events(), *state);
     } catch (const Platform::AutomationError& e) {
         err << "pelmorctl: the run state is left out: " << e.report() << '\n';
     }
 }
 
-void EventStore::save(Plent::CPlentEngine& engine, const std::string& path)
+void EventStore::save(Plent::Schedule& schedule, const std::string& path)
 {
     refuseDirectory(path, "cannot write");
     try {
-        engine.SaveObjects(path);
+        schedule.save(path);
     } catch (const Platform::AutomationError& e) {
         throw CtlError::engineFailure("cannot write '" + path + "'", e);
     }

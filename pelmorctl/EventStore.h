@@ -2,9 +2,7 @@
 #include <ostream>
 #include <string>
 
-namespace Plent {
-class CPlentEngine;
-}
+#include "Plent/scheduling/Schedule.h"
 
 namespace Ctl {
 
@@ -12,15 +10,17 @@ namespace Ctl {
 // with the engine's errors turned into failures that name the file.
 class EventStore {
 public:
-    // Adds the events of the file at path to the engine. What the engine
-    // announces while loading goes to the message boxes, and the loading
-    // goes on as the engine does.
-    static void load(Plent::CPlentEngine& engine, const std::string& path);
+    // The events and rules of a fresh engine, reading the table's dates in
+    // the user's locale as the engine does.
+    static Plent::Schedule newSchedule();
+    // Adds the events of the file at path. What the load finds out of place
+    // goes to err, a line each, and the loading goes on as the engine does.
+    static void load(Plent::Schedule& schedule, const std::string& path, std::ostream& err);
     // The events as the runner sees them: loaded as above, with the run
     // state the runner keeps beside the file merged in unless withState is
     // false. A state file that cannot be read is named on err and left out;
     // it is never changed.
-    static void loadForShowing(Plent::CPlentEngine& engine, const std::string& path, bool withState, std::ostream& err);
+    static void loadForShowing(Plent::Schedule& schedule, const std::string& path, bool withState, std::ostream& err);
 
     // The option that leaves the run state out, and what the help says of it.
     static constexpr const char* NoState = "no-state";
@@ -29,10 +29,9 @@ public:
         "file was saved (next and last starts, status, events deleted after they\n"
         "were done) is kept in the run state file beside FILE (FILE with the\n"
         "extension .state) and merged in. With --no-state the file alone is shown.\n\n";
-
-    // Writes the engine's events to path. The engine replaces the file only
-    // once the new one is complete, so a failed save leaves it as it was.
-    static void save(Plent::CPlentEngine& engine, const std::string& path);
+    // Writes the events to path. The file is replaced only once the new one
+    // is complete, so a failed save leaves it as it was.
+    static void save(Plent::Schedule& schedule, const std::string& path);
 };
 
 } // namespace Ctl

@@ -4,7 +4,6 @@
 
 #include "EventStore.h"
 #include "EventJsonWriter.h"
-#include "Plent/engine/CPlentEngine.h"
 
 namespace Ctl {
 
@@ -29,9 +28,9 @@ std::string ExportCommand::help() const
 
 void ExportCommand::run(const Arguments& args, Console& io)
 {
-    Plent::CPlentEngine engine;
-    EventStore::loadForShowing(engine, args.positionals()[0], !args.has(EventStore::NoState), io.err);
-    io.out << QJsonDocument(EventJsonWriter::events(engine.Plents())).toJson(QJsonDocument::Indented).toStdString();
+    Plent::Schedule schedule = EventStore::newSchedule();
+    EventStore::loadForShowing(schedule, args.positionals()[0], !args.has(EventStore::NoState), io.err);
+    io.out << QJsonDocument(EventJsonWriter::events(schedule.Events())).toJson(QJsonDocument::Indented).toStdString();
 }
 
 } // namespace Ctl

@@ -7,7 +7,6 @@
 #include "CtlError.h"
 #include "EventStore.h"
 #include "EventJsonReader.h"
-#include "Plent/engine/CPlentEngine.h"
 
 namespace Ctl {
 
@@ -31,9 +30,9 @@ std::string ImportCommand::help() const
 void ImportCommand::run(const Arguments& args, Console& io)
 {
     const QJsonArray array = parse(readInput(args.positionals()[0], io));
-    Plent::CPlentEngine engine;
-    EventJsonReader::read(array, engine.Plents());
-    EventStore::save(engine, args.positionals()[1]);
+    Plent::Schedule schedule = EventStore::newSchedule();
+    EventJsonReader::read(array, schedule.Events());
+    EventStore::save(schedule, args.positionals()[1]);
 }
 
 QByteArray ImportCommand::readInput(const std::string& path, Console& io)

@@ -3,7 +3,6 @@
 #include "EventStore.h"
 #include "EventTable.h"
 #include "EventTsv.h"
-#include "Plent/engine/CPlentEngine.h"
 
 namespace Ctl {
 
@@ -24,10 +23,10 @@ std::string ListCommand::help() const
 
 void ListCommand::run(const Arguments& args, Console& io)
 {
-    Plent::CPlentEngine engine;
-    EventStore::loadForShowing(engine, args.positionals()[0], !args.has(EventStore::NoState), io.err);
-    if (args.has("tsv")) EventTsv::write(io.out, engine.Plents());
-    else EventTable::write(io.out, engine.Plents());
+    Plent::Schedule schedule = EventStore::newSchedule();
+    EventStore::loadForShowing(schedule, args.positionals()[0], !args.has(EventStore::NoState), io.err);
+    if (args.has("tsv")) EventTsv::write(io.out, schedule.Events());
+    else EventTable::write(io.out, schedule.Events());
 }
 
 } // namespace Ctl

@@ -6,7 +6,6 @@
 #include "DateText.h"
 #include "EventStore.h"
 #include "NextStarts.h"
-#include "Plent/engine/CPlentEngine.h"
 #include "Platform/dates/Clock.h"
 
 namespace Ctl {
@@ -38,13 +37,13 @@ void NextCommand::run(const Arguments& args, Console& io)
     const std::string& file = args.positionals()[0];
     const std::string& identifier = args.positionals()[1];
 
-    Plent::CPlentEngine engine;
-    EventStore::loadForShowing(engine, file, true, io.err);
-    if (const auto table = args.value("table")) engine.setUnlessTable(*table);
-    const auto event = engine.Plents().Item(identifier);
+    Plent::Schedule schedule = EventStore::newSchedule();
+    EventStore::loadForShowing(schedule, file, true, io.err);
+    if (const auto table = args.value("table")) schedule.setTablePath(*table);
+    const auto event = schedule.Events().Item(identifier);
     if (!event) throw CtlError::badInput("'" + file + "' has no event '" + identifier + "'");
 
-    const NextStarts::Preview preview = NextStarts::of(engine, *event, from, n);
+    const NextStarts::Preview preview = NextStarts::of(schedule, *event, from, n);
     switch (preview.kind) {
     case NextStarts::Kind::OncePerRun: io.out << "once per program run\n"; break;
     case NextStarts::Kind::Stopped:

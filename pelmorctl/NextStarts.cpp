@@ -1,7 +1,6 @@
 #include "NextStarts.h"
 
-#include "Plent/engine/CPlentEngine.h"
-#include "Platform/dates/Clock.h"
+#include "Plent/scheduling/Schedule.h"
 
 namespace Ctl {
 
@@ -24,7 +23,7 @@ bool lastHandOut(const CPlent& e) { return e.DeleteAfterDone() || e.RetryMode() 
 
 } // namespace
 
-NextStarts::Preview NextStarts::of(Plent::CPlentEngine& engine, const CPlent& event, DateTime at, int count)
+NextStarts::Preview NextStarts::of(Plent::Schedule& schedule, const CPlent& event, DateTime at, int count)
 {
     if (event.Status() == Plent::Status::Stopped) return {Kind::Stopped, {}};
     if (event.RetryMode() == Plent::RetryMode::OncePerRun) return {Kind::OncePerRun, {}};
@@ -32,13 +31,11 @@ NextStarts::Preview NextStarts::of(Plent::CPlentEngine& engine, const CPlent& ev
     CPlent copy = event; // shares the unless rule, which the computation only reads
     Preview preview;
     if (copy.Finished()) return preview;
-    Platform::FixedClock clock(at);
-    engine.CalcNextStart(copy);
+    schedule.calcNextStart(copy, at);
     while (!copy.Finished() && static_cast<int>(preview.starts.size()) < count) {
         preview.starts.push_back(DateTime::fromDate(copy.NextStart()));
         if (lastHandOut(copy)) break;
-        clock.set(reachedAt(copy.NextStart()));
-        engine.CalcNextStart(copy);
+        schedule.calcNextStart(copy, reachedAt(copy.NextStart()));
     }
     return preview;
 }

@@ -5,7 +5,7 @@
 
 namespace Plent {
 class CPlent;
-class CPlentEngine;
+class Schedule;
 } // namespace Plent
 
 namespace Ctl {
@@ -27,8 +27,8 @@ public:
     // `at` the way the engine moves a start that lies in the past; each
     // further one is the start the engine computes when the event is handed
     // out exactly at the previous one. Works on a copy: the event is not
-    // changed. The engine supplies the next-start rule and the table.
-    static Preview of(Plent::CPlentEngine& engine, const Plent::CPlent& event, Platform::DateTime at, int count);
+    // changed. The schedule supplies the next-start rule and the table.
+    static Preview of(Plent::Schedule& schedule, const Plent::CPlent& event, Platform::DateTime at, int count);
 };
 
 } // namespace Ctl

@@ -4,7 +4,6 @@
 #include "DateText.h"
 #include "EventStore.h"
 #include "EventTsv.h"
-#include "Plent/engine/CPlentEngine.h"
 #include "Simulation.h"
 
 namespace Ctl {
@@ -49,16 +48,16 @@ void SimulateCommand::run(const Arguments& args, Console& io)
     const DateTime to = requiredTime(args, "to");
     if (to < from) throw CtlError::badInput("--to lies before --from");
 
-    Plent::CPlentEngine engine;
-    EventStore::load(engine, args.positionals()[0]);
-    if (const auto table = args.value("table")) engine.setUnlessTable(*table);
+    Plent::Schedule schedule = EventStore::newSchedule();
+    EventStore::load(schedule, args.positionals()[0], io.err);
+    if (const auto table = args.value("table")) schedule.setTablePath(*table);
 
-    Simulation simulation(engine, PollGrid(from, to));
+    Simulation simulation(schedule, PollGrid(from, to));
     simulation.run([&io](DateTime poll, const std::string& identifier, bool alarm) {
-        io.out << DateText::format(poll) << '\t' << EventTsv::escape(identifier) << '\t' << (alarm ? '1' : '0') << '\n';
+        io.out << DateText::format(poll) + '\t' + EventTsv::escape(identifier) + (alarm ? "\t1\n" : "\t0\n");
     });
     io.out << "--\n";
-    EventTsv::write(io.out, engine.Plents());
+    EventTsv::write(io.out, schedule.Events());
 }
 
 } // namespace Ctl

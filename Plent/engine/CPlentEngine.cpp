@@ -2,28 +2,31 @@
 
 #include "EditorTransfer.h"
 #include "EngineWindows.h"
-#include "EventActivation.h"
 #include "EventEditing.h"
-#include "FixedDateTable.h"
 #include "IntegerSum.h"
-#include "NextStartRule.h"
-#include "UnlessCheck.h"
-#include "Plent/model/EventFile.h"
 #include "Plent/msg/CMsg.h"
+#include "Plent/scheduling/UnlessCheck.h"
 #include "Platform/automation/AutomationError.h"
 #include "Platform/automation/RuntimeError.h"
+#include "Platform/dates/Clock.h"
+#include "Platform/locale/LocaleDates.h"
+#include "Platform/ui/MessageBox.h"
 
 namespace Plent {
 
-CPlentEngine::CPlentEngine() : msg_(std::make_unique<CMsg>()) {}
+CPlentEngine::CPlentEngine() : msg_(std::make_unique<CMsg>()), schedule_(&Platform::LocaleDates::parseDate) {}
 
-// The event collection goes first, then the fixed-date table, then the
-// message loader.
-CPlentEngine::~CPlentEngine()
+CPlentEngine::~CPlentEngine() = default;
+
+template <class Rule>
+auto CPlentEngine::announcingTableFailure(Rule rule)
 {
-    plents_.reset();
-    fixUnlesses_.reset();
-    msg_.reset();
+    try {
+        return rule();
+    } catch (const Platform::AutomationError& e) {
+        if (e.source() == FixedDateTable::Source) Platform::MessageBox::show(FixedDateTable::FailureNotice());
+        throw;
+    }
 }
 
 void CPlentEngine::Init(int32_t hMsg, int16_t iOffSet)
@@ -41,7 +44,15 @@ int16_t CPlentEngine::WindowOffSet(int16_t windowOffSet) const
 
 std::string CPlentEngine::ActivEvent(std::string& srDescription, std::string& srParameter, bool& brAlarm)
 {
-    return EventActivation(*this).ActivEvent(srDescription, srParameter, brAlarm);
+    const Platform::DateTime now = Platform::Clock::now();
+    const Schedule::HandOut handOut = announcingTableFailure([&] { return schedule_.activate(now); });
+    srDescription = handOut.description;
+    srParameter = handOut.parameter;
+    brAlarm = handOut.alarm;
+    if (handOut.identifier.empty()) return {};
+    lastHandOut_ = handOut.facts;
+    if (const auto window = objShowEvents()) window->FillList();
+    return handOut.identifier;
 }
 
 void CPlentEngine::Update(const std::string& sIdentifier) { EventEditing(*this).Update(sIdentifier); }
@@ -85,42 +96,55 @@ void CPlentEngine::RemoveAll()
     while (Plents().Count() > 0) Plents().Remove(Plents().Item(1)->Identifier());
 }
 
-void CPlentEngine::SaveObjects(const std::string& sFile) { EventFile::Save(Plents(), sFile); }
+void CPlentEngine::SaveObjects(const std::string& sFile) { schedule_.save(sFile); }
 
-void CPlentEngine::LoadObjects(const std::string& sFile) { EventFile::Load(Plents(), sFile); }
+// What the load found out of place is shown once it has ended, also when it
+// failed.
+void CPlentEngine::LoadObjects(const std::string& sFile)
+{
+    std::vector<std::string> notices;
+    const auto showNotices = [&notices] {
+        for (const auto& text : notices) Platform::MessageBox::show(text);
+    };
+    try {
+        schedule_.load(sFile, notices);
+    } catch (...) {
+        showNotices();
+        throw;
+    }
+    showNotices();
+}
 
 bool CPlentEngine::ExistEvent(const std::string& sIdentifier) { return Plents().Item(sIdentifier) != nullptr; }
 
-colPlents& CPlentEngine::Plents()
+std::shared_ptr<CPlent> CPlentEngine::StartupEvent() { return schedule_.startupEvent(); }
+
+void CPlentEngine::ResetStartupEvents() { schedule_.resetStartupEvents(); }
+
+std::shared_ptr<CPlent> CPlentEngine::DueEvent(bool& alarm)
 {
-    if (!plents_) plents_ = std::make_shared<colPlents>();
-    return *plents_;
+    const Platform::DateTime now = Platform::Clock::now();
+    return announcingTableFailure([&] { return schedule_.dueEvent(now, alarm); });
 }
 
-colFixUnless& CPlentEngine::FixUnlesses()
+void CPlentEngine::CalcNextStart(CPlent& event)
 {
-    if (!fixUnlesses_) fixUnlesses_ = std::make_shared<colFixUnless>();
-    return *fixUnlesses_;
+    const Platform::DateTime now = Platform::Clock::now();
+    announcingTableFailure([&] { schedule_.calcNextStart(event, now); });
 }
-
-std::shared_ptr<CPlent> CPlentEngine::StartupEvent() { return EventActivation(*this).StartupEvent(); }
-
-void CPlentEngine::ResetStartupEvents() { EventActivation(*this).ResetStartupEvents(); }
-
-std::shared_ptr<CPlent> CPlentEngine::DueEvent(bool& alarm) { return EventActivation(*this).DueEvent(alarm); }
-
-void CPlentEngine::CalcNextStart(CPlent& event) { NextStartRule(*this).advance(event); }
 
 bool CPlentEngine::CheckUnless(const CPlent& event)
 {
-    return UnlessCheck(*this).holds(event, Platform::DateTime::fromDate(event.NextStart()));
+    const Platform::DateTime now = Platform::Clock::now();
+    return announcingTableFailure([&] { return schedule_.checkUnless(event, now); });
 }
 
 int16_t CPlentEngine::LastDayOfMonth(Date date) { return UnlessCheck::LastDayOfMonth(date); }
 
 bool CPlentEngine::UnlessFromTable(const std::string& sFile, Date date)
 {
-    return FixedDateTable(*this).contains(sFile, date);
+    const Platform::DateTime now = Platform::Clock::now();
+    return announcingTableFailure([&] { return schedule_.inTable(sFile, date, now); });
 }
 
 void CPlentEngine::CollectionsToForm(const std::string& sIdentifier, IPlentForm& form)

@@ -3,11 +3,12 @@
 #include <memory>
 #include <string>
 
-#include "HandOutFacts.h"
+#include "Plent/scheduling/HandOutFacts.h"
 #include "IListWindow.h"
 #include "Plent/model/CPlent.h"
 #include "Plent/model/colFixUnless.h"
 #include "Plent/model/colPlents.h"
+#include "Plent/scheduling/Schedule.h"
 #include "Platform/automation/ComPtr.h"
 
 namespace Plent {
@@ -16,8 +17,10 @@ class CMsg;
 struct IPlentForm;
 
 // The scheduling engine: its events, its fixed-date table, its state for one
-// run, and the operations the runner and the windows call. Failures are
-// thrown as Platform::AutomationError; the automation object around it
+// run (all kept by its Schedule), and the operations the runner and the
+// windows call. It reads the clock once per operation and shows the message
+// boxes of what the rules and the event file report. Failures are thrown as
+// Platform::AutomationError; the automation object around it
 // (CPlentEngineServer) turns them into error info for its clients.
 class CPlentEngine : public std::enable_shared_from_this<CPlentEngine> {
 public:
@@ -39,14 +42,13 @@ public:
     void LoadObjects(const std::string& sFile);
     Platform::ComPtr<IListWindow> objShowEvents() const { return showEvents_; }
     bool ExistEvent(const std::string& sIdentifier);
-    const std::string& UnlessTable() const { return unlessTable_; }
-    void setUnlessTable(std::string path) { unlessTable_ = std::move(path); }
+    const std::string& UnlessTable() const { return schedule_.TablePath(); }
+    void setUnlessTable(std::string path) { schedule_.setTablePath(std::move(path)); }
 
     // Internal members.
-    colPlents& Plents();
-    void setPlents(std::shared_ptr<colPlents> plents) { plents_ = std::move(plents); }
-    colFixUnless& FixUnlesses();
-    void setFixUnlesses(std::shared_ptr<colFixUnless> fixUnlesses) { fixUnlesses_ = std::move(fixUnlesses); }
+    colPlents& Plents() { return schedule_.Events(); }
+    void setPlents(std::shared_ptr<colPlents> plents) { schedule_.setEvents(std::move(plents)); }
+    colFixUnless& FixUnlesses() { return schedule_.Table().Dates(); }
     // The list window registers itself, and clears the registration when it unloads.
     void setObjShowEvents(Platform::ComPtr<IListWindow> window) { showEvents_ = std::move(window); }
 
@@ -58,16 +60,10 @@ public:
     static constexpr int16_t EditorWindowOffSet = 100;
     static constexpr int16_t ListWindowOffSet = 200;
 
-    bool StartupScanDone() const { return startupScanDone_; }
-    void setStartupScanDone(bool v) { startupScanDone_ = v; }
-    bool StartupResetDone() const { return startupResetDone_; }
-    void setStartupResetDone(bool v) { startupResetDone_ = v; }
+    bool StartupScanDone() const { return schedule_.Startup().ScanDone(); }
+    bool StartupResetDone() const { return schedule_.Startup().ResetDone(); }
+    bool TableLoaded() const { return schedule_.Table().Loaded(); }
     const HandOutFacts& LastHandOut() const { return lastHandOut_; }
-    void setLastHandOut(const HandOutFacts& v) { lastHandOut_ = v; }
-    bool TableLoaded() const { return tableLoaded_; }
-    void setTableLoaded(bool v) { tableLoaded_ = v; }
-    Date TableFileTime() const { return tableFileTime_; }
-    void setTableFileTime(Date v) { tableFileTime_ = v; }
 
     // Activation, next start, unless rule and fixed-date table.
     std::shared_ptr<CPlent> StartupEvent();
@@ -90,18 +86,19 @@ public:
     static std::shared_ptr<CFixUnless> NewFixUnless();
 
 private:
-    std::shared_ptr<colPlents> plents_;
+    // Runs a rule that may read the fixed-date table, announcing a failure
+    // of the table in a message box before passing it on.
+    template <class Rule>
+    auto announcingTableFailure(Rule rule);
+
     Platform::ComPtr<IListWindow> showEvents_;
-    std::string unlessTable_;
-    std::shared_ptr<colFixUnless> fixUnlesses_;
     int32_t hMsg_ = 0;
     // Holds the engine's OffSet.
     std::unique_ptr<CMsg> msg_;
-    bool startupScanDone_ = false;
-    bool startupResetDone_ = false;
-    bool tableLoaded_ = false;
     HandOutFacts lastHandOut_;
-    Date tableFileTime_ = 0;
+    // Declared last: the events and the fixed-date table go before the
+    // message loader.
+    Schedule schedule_;
 };
 
 } // namespace Plent

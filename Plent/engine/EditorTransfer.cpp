@@ -5,9 +5,9 @@
 #include "CPlentEngine.h"
 #include "Platform/automation/AutomationError.h"
 #include "Platform/automation/RuntimeError.h"
-#include "Platform/dates/LocaleDateTime.h"
-#include "Platform/dates/LocaleDates.h"
-#include "Platform/text/LocaleNumbers.h"
+#include "Platform/locale/LocaleDateTime.h"
+#include "Platform/locale/LocaleDates.h"
+#include "Platform/locale/LocaleNumbers.h"
 
 namespace Plent {
 

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "Platform/dates/DateTime.h"
 
@@ -50,6 +51,10 @@ public:
     // after a read that ran into it.
     int64_t Position();
 
+    // What reading found out of place, in order, for the caller to show.
+    void addNotice(std::string text) { notices_.push_back(std::move(text)); }
+    const std::vector<std::string>& Notices() const { return notices_; }
+
     void WriteINTEGER(int16_t value);
     void WriteDATE(Platform::Date value);
     // Stored in Windows-1252; a character without a single-byte form
@@ -79,6 +84,7 @@ private:
     Platform::BinaryFile* file_ = nullptr;
     int64_t savedPosition_ = 0;
     std::string stored_; // the bytes of the string being read
+    std::vector<std::string> notices_;
 };
 
 } // namespace Plent

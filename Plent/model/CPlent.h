@@ -4,6 +4,7 @@
 #include <string>
 
 #include "CUnless.h"
+#include "ModelRevision.h"
 #include "Platform/dates/DateTime.h"
 
 namespace Plent {
@@ -23,7 +24,7 @@ constexpr int16_t Open = 0, Done = 1, SeenAsDone = 2, Alarm = 3, Stopped = 4;
 }
 
 // One scheduled event: a plain record whose setters store what they are
-// given; the rules about its values live in the engine.
+// given (and note the change); the rules about its values live in the engine.
 class CPlent {
 public:
     static constexpr const char* ClassName = "CPlent";
@@ -31,49 +32,56 @@ public:
     CPlent();
 
     const std::string& Identifier() const { return identifier_; }
-    void setIdentifier(std::string v) { identifier_ = std::move(v); }
+    void setIdentifier(std::string v) { identifier_ = std::move(v); changed(); }
     const std::string& Description() const { return description_; }
-    void setDescription(std::string v) { description_ = std::move(v); }
+    void setDescription(std::string v) { description_ = std::move(v); changed(); }
     const std::string& Parameter() const { return parameter_; }
-    void setParameter(std::string v) { parameter_ = std::move(v); }
+    void setParameter(std::string v) { parameter_ = std::move(v); changed(); }
     Date NextStart() const { return nextStart_; }
-    void setNextStart(Date v) { nextStart_ = v; }
+    void setNextStart(Date v) { nextStart_ = v; changed(); }
     Date LastStart() const { return lastStart_; }
-    void setLastStart(Date v) { lastStart_ = v; }
+    void setLastStart(Date v) { lastStart_ = v; changed(); }
     int16_t RetryMode() const { return retryMode_; }
-    void setRetryMode(int16_t v) { retryMode_ = v; }
+    void setRetryMode(int16_t v) { retryMode_ = v; changed(); }
     int16_t Retry() const { return retry_; }
-    void setRetry(int16_t v) { retry_ = v; }
+    void setRetry(int16_t v) { retry_ = v; changed(); }
     int16_t From() const { return from_; }
-    void setFrom(int16_t v) { from_ = v; }
+    void setFrom(int16_t v) { from_ = v; changed(); }
     int16_t To() const { return to_; }
-    void setTo(int16_t v) { to_ = v; }
+    void setTo(int16_t v) { to_ = v; changed(); }
     int16_t Delay() const { return delay_; }
-    void setDelay(int16_t v) { delay_ = v; }
+    void setDelay(int16_t v) { delay_ = v; changed(); }
     int16_t DelayMode() const { return delayMode_; }
-    void setDelayMode(int16_t v) { delayMode_ = v; }
+    void setDelayMode(int16_t v) { delayMode_ = v; changed(); }
     bool DeleteAfterDone() const { return deleteAfterDone_; }
-    void setDeleteAfterDone(bool v) { deleteAfterDone_ = v; }
+    void setDeleteAfterDone(bool v) { deleteAfterDone_ = v; changed(); }
     bool MoveToNextDay() const { return moveToNextDay_; }
-    void setMoveToNextDay(bool v) { moveToNextDay_ = v; }
+    void setMoveToNextDay(bool v) { moveToNextDay_ = v; changed(); }
     int16_t Status() const { return status_; }
-    void setStatus(int16_t v) { status_ = v; }
+    void setStatus(int16_t v) { status_ = v; changed(); }
     bool Finished() const { return finished_; }
-    void setFinished(bool v) { finished_ = v; }
+    void setFinished(bool v) { finished_ = v; changed(); }
     Date RegularStart() const { return regularStart_; }
-    void setRegularStart(Date v) { regularStart_ = v; }
+    void setRegularStart(Date v) { regularStart_ = v; changed(); }
 
     // The event's own rule, created with the record.
     CUnless& Unless() { return *unless_; }
     const CUnless& Unless() const { return *unless_; }
     std::shared_ptr<CUnless> UnlessRef() const { return unless_; }
-    void setUnless(std::shared_ptr<CUnless> v) { unless_ = std::move(v); }
+    void setUnless(std::shared_ptr<CUnless> v)
+    {
+        unless_ = std::move(v);
+        changed();
+        ModelRevision::ruleChanged();
+    }
 
     // Its section of the event file.
     void Save(CLoadSaveObject& stream);
     void Load(CLoadSaveObject& stream);
 
 private:
+    static void changed() { ModelRevision::eventChanged(); }
+
     std::string identifier_;
     std::string description_;
     std::string parameter_;

@@ -3,7 +3,6 @@
 #include "FileSection.h"
 #include "Platform/automation/AutomationError.h"
 #include "Platform/automation/RuntimeError.h"
-#include "Platform/ui/MessageBox.h"
 
 namespace Plent {
 
@@ -18,11 +17,11 @@ void EventFile::Save(const colPlents& plents, const std::string& sFile)
 
 // The file is read apart from the present events, so that a load that fails
 // half-way leaves them as they were.
-void EventFile::Load(colPlents& plents, const std::string& sFile)
+void EventFile::Load(colPlents& plents, const std::string& sFile, std::vector<std::string>& notices)
 {
     colPlents loaded;
     try {
-        Read(loaded, sFile);
+        Read(loaded, sFile, notices);
     } catch (const Platform::AutomationError& e) {
         if (e.number() == Platform::Err::DuplicateKey) Adopt(plents, loaded);
         throw;
@@ -30,16 +29,24 @@ void EventFile::Load(colPlents& plents, const std::string& sFile)
     Adopt(plents, loaded);
 }
 
-void EventFile::Read(colPlents& plents, const std::string& sFile)
+void EventFile::Read(colPlents& plents, const std::string& sFile, std::vector<std::string>& notices)
 {
     CLoadSaveObject stream;
     stream.setFileName(sFile);
+    try {
+        read(plents, stream);
+    } catch (...) {
+        notices.insert(notices.end(), stream.Notices().begin(), stream.Notices().end());
+        throw;
+    }
+    notices.insert(notices.end(), stream.Notices().begin(), stream.Notices().end());
+}
+
+void EventFile::read(colPlents& plents, CLoadSaveObject& stream)
+{
     if (!FileSection::Begin(stream, ClassName)) return;
     for (std::string next; FileSection::Peek(stream, next);) {
-        if (next != colPlents::ClassName) {
-            Platform::MessageBox::show("Invalid header '" + next + "' in " + stream.FileName());
-            return;
-        }
+        if (next != colPlents::ClassName) return stream.addNotice("Invalid header '" + next + "' in " + stream.FileName());
         plents.Load(stream);
     }
 }

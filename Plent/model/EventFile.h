@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "colPlents.h"
 
@@ -15,15 +16,17 @@ public:
     // a failed save raises its error and leaves the previous file as it was.
     static void Save(const colPlents& plents, const std::string& sFile);
     // Adds the file's events to those present, in file order. Headers out of
-    // place are announced in a message box and end the load; an identifier
+    // place are appended to notices as they are met, for the caller to show
+    // (also when the load then fails), and end the load; an identifier
     // that is already present ends it with the duplicate-key error. Either
     // way the events read before stay. A file that does not begin with a
     // header loads nothing and reports nothing. Any other failure, a file
     // cut short among them, adds nothing at all.
-    static void Load(colPlents& plents, const std::string& sFile);
+    static void Load(colPlents& plents, const std::string& sFile, std::vector<std::string>& notices);
 
 private:
-    static void Read(colPlents& plents, const std::string& sFile);
+    static void Read(colPlents& plents, const std::string& sFile, std::vector<std::string>& notices);
+    static void read(colPlents& plents, CLoadSaveObject& stream);
     static void Adopt(colPlents& plents, colPlents& loaded);
 };
 

@@ -2,7 +2,6 @@
 
 #include "Platform/automation/AutomationError.h"
 #include "Platform/automation/RuntimeError.h"
-#include "Platform/ui/MessageBox.h"
 
 namespace Plent {
 
@@ -11,7 +10,7 @@ bool FileSection::Begin(CLoadSaveObject& stream, const std::string& className)
     std::string name;
     if (!readHeader(stream, name)) return false;
     if (name == className) return true;
-    Platform::MessageBox::show("Unexpected header in " + className);
+    stream.addNotice("Unexpected header in " + className);
     return false;
 }
 

@@ -18,8 +18,8 @@ class FileSection {
 public:
     // Reads the header that opens a section of className. Answers false
     // when no header follows, and when it names another class, which is
-    // announced as "Unexpected header in " + className (the header stays
-    // consumed).
+    // noted on the stream as "Unexpected header in " + className (the
+    // header stays consumed).
     static bool Begin(CLoadSaveObject& stream, const std::string& className);
     // Looks at the next header without consuming it; false when none follows.
     static bool Peek(CLoadSaveObject& stream, std::string& name);

@@ -7,6 +7,7 @@
 
 #include "CLoadSaveObject.h"
 #include "FileSection.h"
+#include "ModelRevision.h"
 #include "Platform/automation/AutomationError.h"
 #include "Platform/automation/RuntimeError.h"
 #include "Platform/text/TextKey.h"
@@ -48,6 +49,7 @@ public:
         if (it == index_.end()) Platform::Raise(Platform::Err::MissingElement, "Collection.Remove");
         eraseFromOrder(it->second.get());
         index_.erase(it);
+        ModelRevision::collectionChanged();
     }
     void Remove(int64_t position)
     {
@@ -57,6 +59,7 @@ public:
             if (it->second == element) { index_.erase(it); break; }
         }
         items_.erase(items_.begin() + (position - 1));
+        ModelRevision::collectionChanged();
     }
 
     // Enumeration in order.
@@ -103,6 +106,7 @@ protected:
         if (index_.count(folded)) Platform::Raise(Platform::Err::DuplicateKey, "Collection.Add");
         items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(position), element);
         index_.emplace(std::move(folded), element);
+        ModelRevision::collectionChanged();
         return element;
     }
 

@@ -2,6 +2,8 @@
 #include <array>
 #include <span>
 
+#include "Plent/scheduling/UnlessMask.h"
+
 namespace Plent {
 
 // The marks of the editor's calendar grids: True means the unless rule holds
@@ -9,7 +11,7 @@ namespace Plent {
 // cell; index 0 belongs to no cell.
 class CalendarMarks {
 public:
-    static constexpr int LastDay = 32;    // the cell "X": the last day of a month
+    static constexpr int LastDay = UnlessMask::LastDay; // the cell "X": the last day of a month
     static constexpr int FromTable = 8;   // the weekday grid's row "from table"
 
     // Days 1..31 and 32 of every month; a day outside 0..32 is an index error.

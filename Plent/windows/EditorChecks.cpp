@@ -1,6 +1,6 @@
 #include "EditorChecks.h"
 
-#include "Platform/dates/LocaleDateTime.h"
+#include "Platform/locale/LocaleDateTime.h"
 
 namespace Plent {
 
@@ -8,7 +8,7 @@ namespace {
 
 using Platform::LocaleDateTime;
 
-constexpr int February = 2;
+constexpr int February = UnlessMask::February;
 
 int lastOfferedDay(int month) { return month == February ? 29 : 31; }
 

@@ -3,7 +3,7 @@
 #include <QStringList>
 
 #include "PlentRowTexts.h"
-#include "Platform/dates/LocaleDates.h"
+#include "Platform/locale/LocaleDates.h"
 #include "Platform/ui/ReportList.h"
 
 namespace Plent {

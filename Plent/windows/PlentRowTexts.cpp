@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "Platform/dates/LocaleDates.h"
+#include "Platform/locale/LocaleDates.h"
 
 namespace Plent {
 

@@ -21,8 +21,8 @@
 #include "Platform/automation/AutomationError.h"
 #include "Platform/automation/RuntimeError.h"
 #include "Platform/dates/Clock.h"
-#include "Platform/dates/LocaleDates.h"
-#include "Platform/text/LocaleNumbers.h"
+#include "Platform/locale/LocaleDates.h"
+#include "Platform/locale/LocaleNumbers.h"
 #include "Platform/ui/Grid.h"
 #include "Platform/ui/TabControl.h"
 #include "Platform/ui/Twips.h"
@@ -34,7 +34,7 @@ namespace {
 using Platform::DateTime;
 using Platform::LocaleDates;
 
-constexpr int February = 2;
+constexpr int February = UnlessMask::February;
 constexpr int AddCaptionMsg = 56;
 constexpr int ViewCaptionMsg = 57;
 constexpr int CharEnter = 13;

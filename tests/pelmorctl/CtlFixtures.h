@@ -11,7 +11,8 @@
 #include <vector>
 
 #include "pelmorctl/CtlApp.h"
-#include "Plent/engine/CPlentEngine.h"
+#include "Plent/model/EventFile.h"
+#include "pelmorctl/EventStore.h"
 #include "Platform/dates/DateTime.h"
 
 namespace ctlfixtures {
@@ -64,7 +65,7 @@ inline DateTime at(int y, int mo, int d, int h = 0, int mi = 0, int s = 0)
 inline std::shared_ptr<Plent::CPlent> event(const std::string& identifier, int16_t retryMode, int16_t retry,
                                            DateTime nextStart)
 {
-    auto e = Plent::CPlentEngine::NewPlent();
+    auto e = std::make_shared<Plent::CPlent>();
     e->setIdentifier(identifier);
     e->setRetryMode(retryMode);
     e->setRetry(retry);
@@ -75,17 +76,17 @@ inline std::shared_ptr<Plent::CPlent> event(const std::string& identifier, int16
 // Writes the events, in order, as an event file through the engine's save.
 inline void saveEvents(const std::string& path, const std::vector<std::shared_ptr<Plent::CPlent>>& events)
 {
-    Plent::CPlentEngine engine;
-    for (const auto& e : events) engine.Plents().Add(e, e->Identifier());
-    engine.SaveObjects(path);
+    Plent::colPlents plents;
+    for (const auto& e : events) plents.Add(e, e->Identifier());
+    Plent::EventFile::Save(plents, path);
 }
 
 inline void addMonthDays(Plent::CUnless& u, int16_t month, std::initializer_list<int16_t> days)
 {
-    auto m = Plent::CPlentEngine::NewMonth();
+    auto m = std::make_shared<Plent::CMonth>();
     m->setMonth(month);
     for (int16_t d : days) {
-        auto day = Plent::CPlentEngine::NewDay();
+        auto day = std::make_shared<Plent::CDay>();
         day->setDay(d);
         m->Days().Add(day, std::to_string(d));
     }
@@ -95,7 +96,7 @@ inline void addMonthDays(Plent::CUnless& u, int16_t month, std::initializer_list
 inline void addWeekDays(Plent::CUnless& u, std::initializer_list<int16_t> weekDays)
 {
     for (int16_t w : weekDays) {
-        auto weekDay = Plent::CPlentEngine::NewWeekDay();
+        auto weekDay = std::make_shared<Plent::CWeekDay>();
         weekDay->setWeekDay(w);
         u.WeekDays().Add(weekDay, std::to_string(w));
     }

@@ -52,9 +52,9 @@ std::vector<std::shared_ptr<CPlent>> richEvents()
     odd->setTo(600);
     odd->setFinished(true);
     odd->setDescription(OddText);
-    auto month = Plent::CPlentEngine::NewMonth();
+    auto month = std::make_shared<Plent::CMonth>();
     month->setMonth(5);
-    auto day = Plent::CPlentEngine::NewDay();
+    auto day = std::make_shared<Plent::CDay>();
     day->setDay(0);
     month->Days().Add(day, "07");
     odd->Unless().Months().Add(month, "May");
@@ -203,10 +203,11 @@ TEST(ImportCommand, ReadsStandardInputAndGivesMissingFieldsTheirInitialValues)
     const CtlRun run = ctl({"import", "-", dir.file("e.dat")}, json);
     ASSERT_EQ(run.status, 0) << run.err;
 
-    Plent::CPlentEngine engine;
-    engine.LoadObjects(dir.file("e.dat"));
-    ASSERT_EQ(engine.Plents().Count(), 2);
-    const auto a = engine.Plents().Item("a");
+    Plent::Schedule engine = Ctl::EventStore::newSchedule();
+    std::vector<std::string> notices;
+    engine.load(dir.file("e.dat"), notices);
+    ASSERT_EQ(engine.Events().Count(), 2);
+    const auto a = engine.Events().Item("a");
     EXPECT_EQ(a->NextStart(), at(2026, 3, 7, 9).toDate());
     EXPECT_EQ(a->Status(), 4);
     EXPECT_EQ(a->RetryMode(), 0);
@@ -216,7 +217,7 @@ TEST(ImportCommand, ReadsStandardInputAndGivesMissingFieldsTheirInitialValues)
     ASSERT_TRUE(a->Unless().Months().Item("3"));
     EXPECT_EQ(a->Unless().Months().Item("3")->Days().Item("32")->Day(), 32);
     EXPECT_EQ(a->Unless().WeekDays().Item("2")->WeekDay(), 2);
-    const auto b = engine.Plents().Item("b");
+    const auto b = engine.Events().Item("b");
     EXPECT_EQ(b->LastStart(), 46000.25);
     EXPECT_EQ(b->NextStart(), 0.0);
     EXPECT_EQ(b->Unless().Months().Count(), 0);

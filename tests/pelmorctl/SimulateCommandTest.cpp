@@ -139,12 +139,12 @@ TEST(SimulateCommand, RefusesBadPeriodsAndReportsTheEnginesFailures)
 
 TEST(Simulation, SkipsThePollsAtWhichNothingCanHappen)
 {
-    Plent::CPlentEngine engine;
-    engine.Plents().Add(event("daily", 4, 1, at(2026, 1, 1, 9)), "daily");
+    Plent::Schedule engine = Ctl::EventStore::newSchedule();
+    engine.Events().Add(event("daily", 4, 1, at(2026, 1, 1, 9)), "daily");
     auto late = event("late", 4, 1, at(2025, 12, 31, 23, 50));
     late->setDelay(30);
     late->setDelayMode(1);
-    engine.Plents().Add(late, "late");
+    engine.Events().Add(late, "late");
     Ctl::Simulation simulation(engine, Ctl::PollGrid(at(2026, 1, 1), at(2026, 12, 31, 23, 59, 59)));
     int handOuts = 0;
     simulation.run([&](Platform::DateTime, const std::string&, bool) { ++handOuts; });

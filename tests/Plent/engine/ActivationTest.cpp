@@ -4,7 +4,8 @@
 
 #include "Plent/engine/CPlentEngine.h"
 #include "Platform/automation/ComObject.h"
-#include "SchedulingFixtures.h"
+#include "Plent/scheduling/SchedulingFixtures.h"
+#include "Platform/dates/Clock.h"
 
 using namespace Plent;
 using namespace SchedulingFixtures;

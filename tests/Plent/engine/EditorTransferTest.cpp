@@ -14,8 +14,11 @@
 #include "Plent/engine/IPlentForm.h"
 #include "Platform/automation/AutomationError.h"
 #include "Platform/automation/RuntimeError.h"
-#include "Platform/dates/LocaleDates.h"
-#include "SchedulingFixtures.h"
+#include "Platform/locale/LocaleDates.h"
+#include "Plent/engine/CPlentEngine.h"
+#include "Platform/ui/MessageBox.h"
+#include "Plent/scheduling/SchedulingFixtures.h"
+#include "Platform/dates/Clock.h"
 #include "support/QtAppEnvironment.h"
 
 using namespace SchedulingFixtures;

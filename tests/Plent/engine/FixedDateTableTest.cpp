@@ -7,10 +7,12 @@
 #include <fstream>
 
 #include "Plent/engine/CPlentEngine.h"
-#include "Plent/engine/FixedDateTable.h"
+#include "Plent/scheduling/FixedDateTable.h"
 #include "Platform/automation/AutomationError.h"
 #include "Platform/automation/RuntimeError.h"
-#include "SchedulingFixtures.h"
+#include "MessageBoxRecorder.h"
+#include "Plent/scheduling/SchedulingFixtures.h"
+#include "Platform/dates/Clock.h"
 #include "support/NamedPipe.h"
 
 using namespace Plent;

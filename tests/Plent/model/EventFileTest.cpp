@@ -2,7 +2,8 @@
 
 #include <gmock/gmock.h>
 
-#include "Plent/engine/CPlentEngine.h"
+#include "Plent/scheduling/Schedule.h"
+#include "Platform/locale/LocaleDates.h"
 #include "Plent/model/EventFile.h"
 #include "Platform/files/UserDirectory.h"
 
@@ -39,7 +40,7 @@ protected:
     {
         writeFile(path, bytes);
         colPlents out;
-        EventFile::Load(out, path);
+        EventFile::Load(out, path, messages.texts);
         return out;
     }
     static std::vector<std::string> ids(const colPlents& c)
@@ -52,7 +53,7 @@ protected:
     TempDir dir;
     std::string path = dir.file("Pelmor.dat");
     colPlents plents;
-    MessageRecorder messages;
+    NoticeRecorder messages;
 };
 
 } // namespace
@@ -183,7 +184,7 @@ TEST_F(EventFileTest, EveryCutOfAFileIsRefusedOrLoadsOnlyWhatItHolds)
         writeFile(path, whole.substr(0, cut));
         colPlents present;
         present.Add(std::make_shared<CPlent>(), "present");
-        if (const auto e = errorOf([&] { EventFile::Load(present, path); })) {
+        if (const auto e = errorOf([&] { EventFile::Load(present, path, messages.texts); })) {
             EXPECT_EQ(e->number(), 62);
             EXPECT_THAT(e->description(), ::testing::HasSubstr("'" + path + "' ends at byte " + std::to_string(cut)));
             EXPECT_EQ(ids(present), std::vector<std::string>{"present"});
@@ -256,7 +257,7 @@ TEST_F(EventFileTest, ACollectionSectionOfAnotherClassIsAnnouncedAndAddsNothing)
     colMonths months;
     months.Load(s);
     EXPECT_EQ(months.Count(), 0);
-    EXPECT_EQ(messages.texts, std::vector<std::string>{"Unexpected header in colMonths"});
+    EXPECT_EQ(s.Notices(), std::vector<std::string>{"Unexpected header in colMonths"});
     colDays days;
     days.Load(s);
     EXPECT_EQ(days.Count(), 1);
@@ -269,28 +270,28 @@ TEST_F(EventFileTest, ACollectionSectionOfAnotherClassIsAnnouncedAndAddsNothing)
 TEST_F(EventFileTest, ADuplicateIdentifierEndsTheLoadWithTheDuplicateKeyError)
 {
     writeFile(path, Bytes().fileStart().event("a").event("b").event("A").event("c").data);
-    CPlentEngine engine;
-    auto e = errorOf([&] { engine.LoadObjects(path); });
+    Schedule engine(&Platform::LocaleDates::parseDate);
+    auto e = errorOf([&] { engine.load(path, messages.texts); });
     ASSERT_TRUE(e);
     EXPECT_EQ(e->number(), 457);
-    EXPECT_EQ(ids(engine.Plents()), (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(ids(engine.Events()), (std::vector<std::string>{"a", "b"}));
 }
 
 TEST_F(EventFileTest, LoadingAddsToThePresentEventsThroughTheEngine)
 {
     add("keep");
-    CPlentEngine engine;
-    engine.Plents().Add(std::make_shared<CPlent>(), "first");
+    Schedule engine(&Platform::LocaleDates::parseDate);
+    engine.Events().Add(std::make_shared<CPlent>(), "first");
     EventFile::Save(plents, path);
-    engine.LoadObjects(path);
-    engine.SaveObjects(path);
+    engine.load(path, messages.texts);
+    engine.save(path);
     EXPECT_EQ(ids(loaded(readFile(path))), (std::vector<std::string>{"first", "keep"}));
-    EXPECT_EQ(errorOf([&] { engine.LoadObjects(path); })->number(), 457);
+    EXPECT_EQ(errorOf([&] { engine.load(path, messages.texts); })->number(), 457);
 }
 
 TEST_F(EventFileTest, AMissingFileIsFileNotFoundFromReadHeader)
 {
-    const auto e = errorOf([&] { EventFile::Load(plents, dir.file("none.dat")); });
+    const auto e = errorOf([&] { EventFile::Load(plents, dir.file("none.dat"), messages.texts); });
     ASSERT_TRUE(e);
     EXPECT_EQ(e->number(), 53);
     EXPECT_EQ(e->source(), "CLSO::ReadHEADER");

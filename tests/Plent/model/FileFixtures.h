@@ -15,7 +15,6 @@
 #include <vector>
 
 #include "Platform/automation/AutomationError.h"
-#include "Platform/ui/MessageBox.h"
 
 namespace fixtures {
 
@@ -83,20 +82,9 @@ struct Bytes {
     Bytes& fileStart() { return header("CPlentEngine").header("colPlents"); }
 };
 
-// Collects the texts of the message boxes shown while it lives.
-class MessageRecorder {
-public:
-    MessageRecorder()
-    {
-        previous_ = Platform::MessageBox::setHandler([this](const std::string& text, const std::string&) {
-            texts.push_back(text);
-        });
-    }
-    ~MessageRecorder() { Platform::MessageBox::setHandler(previous_); }
+// Collects what the loads report as out of place.
+struct NoticeRecorder {
     std::vector<std::string> texts;
-
-private:
-    Platform::MessageBox::Handler previous_;
 };
 
 // The error that f raises, if any.

@@ -7,8 +7,6 @@
 
 namespace Plent {
 
-class CPlentEngine;
-
 // Moves an event's next start on to the next point of its repetition grid,
 // anchored at RegularStart: the first grid point after now on which the
 // unless rule does not hold, or with MoveToNextDay the first grid point after
@@ -22,13 +20,14 @@ class CPlentEngine;
 // that still holds after the search has passed SearchYears years from now
 // (a daily time window that shuts out the start's time of day together with
 // MoveToNextDay can never let it through). Its dates then stay as they were.
+// Now is the caller's: one reading of the clock serves a whole operation.
 class NextStartRule {
 public:
     static constexpr int SearchYears = 400;
 
-    explicit NextStartRule(CPlentEngine& engine) : unless_(engine) {}
+    explicit NextStartRule(ExceptionDates& table) : unless_(table) {}
 
-    void advance(CPlent& event) const;
+    void advance(CPlent& event, Platform::DateTime now) const;
 
 private:
     using DateTime = Platform::DateTime;

@@ -5,10 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "Plent/engine/CPlentEngine.h"
-#include "Platform/dates/Clock.h"
+#include "Plent/model/colPlents.h"
 #include "Platform/dates/DateTime.h"
-#include "Platform/ui/MessageBox.h"
 
 namespace Platform {
 // Readable dates in test failures.
@@ -29,11 +27,12 @@ inline DateTime at(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) { ret
 inline Platform::Date date(int y, int mo, int d, int h = 0, int mi = 0) { return at(y, mo, d, h, mi).toDate(); }
 inline DateTime whenOf(Platform::Date d) { return DateTime::fromDate(d); }
 
-// A repeating event filed in the engine.
-inline std::shared_ptr<Plent::CPlent> addEvent(Plent::CPlentEngine& engine, const std::string& id, int16_t retryMode,
-                                               int16_t retry, DateTime nextStart)
+// A repeating event filed in the engine's events.
+template <class Engine>
+std::shared_ptr<Plent::CPlent> addEvent(Engine& engine, const std::string& id, int16_t retryMode, int16_t retry,
+                                        DateTime nextStart)
 {
-    auto e = Plent::CPlentEngine::NewPlent();
+    auto e = std::make_shared<Plent::CPlent>();
     e->setRetryMode(retryMode);
     e->setRetry(retry);
     e->setNextStart(nextStart.toDate());
@@ -47,32 +46,15 @@ inline void excludeDay(Plent::CPlent& e, int month, int day)
     const std::string key = std::to_string(month);
     auto m = e.Unless().Months().Item(key);
     if (!m) {
-        m = e.Unless().Months().Add(Plent::CPlentEngine::NewMonth(), key);
+        m = e.Unless().Months().Add(std::make_shared<Plent::CMonth>(), key);
         m->setMonth(static_cast<int16_t>(month));
     }
-    m->Days().Add(Plent::CPlentEngine::NewDay(), std::to_string(day))->setDay(static_cast<int16_t>(day));
+    m->Days().Add(std::make_shared<Plent::CDay>(), std::to_string(day))->setDay(static_cast<int16_t>(day));
 }
 
 inline void excludeWeekDay(Plent::CPlent& e, int weekDay)
 {
-    e.Unless().WeekDays().Add(Plent::CPlentEngine::NewWeekDay(), std::to_string(weekDay))->setWeekDay(static_cast<int16_t>(weekDay));
+    e.Unless().WeekDays().Add(std::make_shared<Plent::CWeekDay>(), std::to_string(weekDay))->setWeekDay(static_cast<int16_t>(weekDay));
 }
-
-// Records every message box shown while it lives.
-class MessageBoxRecorder {
-public:
-    MessageBoxRecorder()
-    {
-        previous_ = Platform::MessageBox::setHandler([this](const std::string& text, const std::string&) { texts.push_back(text); });
-    }
-    ~MessageBoxRecorder() { Platform::MessageBox::setHandler(std::move(previous_)); }
-    MessageBoxRecorder(const MessageBoxRecorder&) = delete;
-    MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
-
-    std::vector<std::string> texts;
-
-private:
-    Platform::MessageBox::Handler previous_;
-};
 
 } // namespace SchedulingFixtures

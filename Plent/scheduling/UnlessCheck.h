@@ -1,12 +1,11 @@
 #pragma once
 #include <cstdint>
 
+#include "ExceptionDates.h"
 #include "Plent/model/CPlent.h"
 #include "Platform/dates/DateTime.h"
 
 namespace Plent {
-
-class CPlentEngine;
 
 // Whether an event's unless rule holds at a moment, and which of its tests
 // holds first. The calendar tests and the table depend on the date alone,
@@ -16,21 +15,20 @@ class UnlessCheck {
 public:
     enum class Reason { None, Calendar, TimeWindow, Table };
 
-    explicit UnlessCheck(CPlentEngine& engine) : engine_(engine) {}
+    explicit UnlessCheck(ExceptionDates& table) : table_(table) {}
 
     // The tests in their fixed order: every month, this month, weekday, the
     // daily time window (minute and hour repetitions only), the table. The
-    // table is read only when the others do not hold; its errors pass on.
+    // table is asked only when the others do not hold; its errors pass on.
     Reason firstHolding(const CPlent& event, Platform::DateTime at) const;
     bool holds(const CPlent& event, Platform::DateTime at) const { return firstHolding(event, at) != Reason::None; }
 
     static int16_t LastDayOfMonth(Date date);
 
 private:
-    static bool calendarHolds(CUnless& rule, Platform::DateTime at);
     static bool timeWindowHolds(const CPlent& event, Platform::DateTime at);
 
-    CPlentEngine& engine_;
+    ExceptionDates& table_;
 };
 
 } // namespace Plent

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "Plent/engine/CPlentEngine.h"
+#include "ClockedSchedule.h"
+#include "Plent/scheduling/UnlessCheck.h"
 #include "SchedulingFixtures.h"
 
 using namespace Plent;
@@ -17,7 +18,7 @@ protected:
         return engine.CheckUnless(*event);
     }
 
-    CPlentEngine engine;
+    ClockedSchedule engine;
     std::shared_ptr<CPlent> event = addEvent(engine, "e", RetryMode::Days, 1, at(2026, 1, 1));
 };
 
@@ -141,10 +142,10 @@ TEST_F(UnlessCheckTest, WindowCountsForMinutesAndHoursOnly)
 
 TEST(LastDayOfMonth, KnowsMonthLengthsAndLeapYears)
 {
-    EXPECT_EQ(CPlentEngine::LastDayOfMonth(date(2026, 1, 15)), 31);
-    EXPECT_EQ(CPlentEngine::LastDayOfMonth(date(2026, 4, 30, 23, 59)), 30);
-    EXPECT_EQ(CPlentEngine::LastDayOfMonth(date(2026, 2, 1)), 28);
-    EXPECT_EQ(CPlentEngine::LastDayOfMonth(date(2024, 2, 1)), 29);
-    EXPECT_EQ(CPlentEngine::LastDayOfMonth(date(1900, 2, 1)), 28);
-    EXPECT_EQ(CPlentEngine::LastDayOfMonth(date(2000, 2, 1)), 29);
+    EXPECT_EQ(UnlessCheck::LastDayOfMonth(date(2026, 1, 15)), 31);
+    EXPECT_EQ(UnlessCheck::LastDayOfMonth(date(2026, 4, 30, 23, 59)), 30);
+    EXPECT_EQ(UnlessCheck::LastDayOfMonth(date(2026, 2, 1)), 28);
+    EXPECT_EQ(UnlessCheck::LastDayOfMonth(date(2024, 2, 1)), 29);
+    EXPECT_EQ(UnlessCheck::LastDayOfMonth(date(1900, 2, 1)), 28);
+    EXPECT_EQ(UnlessCheck::LastDayOfMonth(date(2000, 2, 1)), 29);
 }

@@ -2,8 +2,8 @@
 
 #include <QLocale>
 
-#include "Platform/dates/LocaleDateTime.h"
-#include "Platform/dates/LocaleDates.h"
+#include "Platform/locale/LocaleDateTime.h"
+#include "Platform/locale/LocaleDates.h"
 
 using Platform::DateTime;
 using Platform::LocaleDates;

@@ -9,8 +9,9 @@
 #include <optional>
 #include <random>
 
-#include "Plent/engine/CPlentEngine.h"
+#include "ClockedSchedule.h"
 #include "SchedulingFixtures.h"
+#include "Platform/dates/Clock.h"
 
 using namespace Plent;
 using namespace SchedulingFixtures;
@@ -39,7 +40,7 @@ std::optional<DateTime> addUnits(DateTime t, int16_t mode, int16_t n)
 // The next-start rule as a plain loop: from RegularStart one step at a time,
 // the unless rule tested at every grid point, past ones included; both loops
 // bounded the same way as the engine's.
-void referenceCalcNextStart(CPlentEngine& engine, CPlent& e)
+void referenceCalcNextStart(ClockedSchedule& engine, CPlent& e)
 {
     const int16_t mode = e.RetryMode();
     if (mode == RetryMode::OncePerRun || mode == RetryMode::Once) return;
@@ -92,7 +93,7 @@ public:
 
     std::shared_ptr<CPlent> event()
     {
-        auto e = CPlentEngine::NewPlent();
+        auto e = std::make_shared<CPlent>();
         e->setRetryMode(static_cast<int16_t>(pick(2, 7)));
         e->setRetry(static_cast<int16_t>(chance(0.03) ? pick(-2, 0) : pick(1, maxRetry(e->RetryMode()))));
         const DateTime anchor = anyMoment(2020, 2027);
@@ -187,7 +188,7 @@ TEST(NextStartEquivalence, MatchesTheStepByStepRuleOnRandomEventsRulesAndPauses)
             out << c.day << '.' << c.month << '.' << c.year << " holiday\r\n";
         }
     }
-    CPlentEngine engine;
+    ClockedSchedule engine;
     engine.setUnlessTable(table);
     Platform::FixedClock clock(at(2019, 1, 1));
     engine.UnlessFromTable(table, date(2019, 1, 1)); // read once, before every date in it

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Platform/dates/Clock.h"
 #include "TimeWindow.h"
 
 namespace Plent {
@@ -11,14 +10,13 @@ namespace Plent {
 using Platform::DateTime;
 using Reason = UnlessCheck::Reason;
 
-void NextStartRule::advance(CPlent& event) const
+void NextStartRule::advance(CPlent& event, DateTime now) const
 {
     const int16_t mode = event.RetryMode();
     if (mode == RetryMode::OncePerRun || mode == RetryMode::Once) return;
     if (mode < RetryMode::OncePerRun || mode > RetryMode::Years) return event.setFinished(true);
     if (std::nearbyint(event.RegularStart()) == 0) event.setRegularStart(event.NextStart());
 
-    const DateTime now = Platform::Clock::now();
     const DateTime horizon = std::min(now.addYears(SearchYears), RepetitionGrid::End);
     DateTime start = DateTime::fromDate(event.NextStart());
     std::optional<DateTime> gridPoint;

@@ -4,7 +4,7 @@
 
 #include "Platform/automation/AutomationError.h"
 #include "Platform/automation/RuntimeError.h"
-#include "Platform/text/LocaleNumbers.h"
+#include "Platform/locale/LocaleNumbers.h"
 
 using Platform::LocaleNumbers;
 

@@ -2,32 +2,20 @@
 
 #include <cstdio>
 
-#include "CPlentEngine.h"
 #include "Platform/automation/AutomationError.h"
 #include "Platform/automation/RuntimeError.h"
-#include "Platform/dates/Clock.h"
-#include "Platform/dates/LocaleDates.h"
 #include "Platform/files/FileTime.h"
 #include "Platform/files/TextFileReader.h"
-#include "Platform/ui/MessageBox.h"
 
 namespace Plent {
 
 namespace {
-
-constexpr const char* Source = "CPlentEngine::UnlessFromTable";
 
 std::string trimSpaces(const std::string& s)
 {
     const auto first = s.find_first_not_of(' ');
     if (first == std::string::npos) return {};
     return s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
-
-[[noreturn]] void reportAndRaise(const Platform::AutomationError& error)
-{
-    Platform::MessageBox::show(std::string("Unexpected error - ") + Source);
-    throw error.withSource(Source);
 }
 
 } // namespace
@@ -40,37 +28,44 @@ std::string FixedDateTable::DateKey(Platform::DateTime t)
     return key;
 }
 
-bool FixedDateTable::contains(const std::string& sFile, Platform::Date date)
+std::string FixedDateTable::FailureNotice() { return std::string("Unexpected error - ") + Source; }
+
+colFixUnless& FixedDateTable::Dates()
+{
+    if (!dates_) dates_ = std::make_shared<colFixUnless>();
+    return *dates_;
+}
+
+bool FixedDateTable::contains(const std::string& sFile, Platform::Date date, Platform::DateTime now)
 {
     try {
-        return lookUp(sFile, date);
+        return lookUp(sFile, date, now);
     } catch (const Platform::AutomationError& e) {
-        reportAndRaise(e);
+        throw e.withSource(Source);
     } catch (const std::bad_alloc&) {
-        reportAndRaise(Platform::AutomationError(Platform::Err::OutOfMemory, Source));
+        throw Platform::AutomationError(Platform::Err::OutOfMemory, Source);
     }
 }
 
-bool FixedDateTable::lookUp(const std::string& sFile, Platform::Date date)
+bool FixedDateTable::lookUp(const std::string& sFile, Platform::Date date, Platform::DateTime now)
 {
     const std::string key = DateKey(Platform::DateTime::fromDate(date));
     const Platform::Date fileTime = Platform::FileTime::modified(sFile);
-    if (fileTime != engine_.TableFileTime()) engine_.setTableLoaded(false);
-    if (!engine_.TableLoaded()) {
-        engine_.setTableLoaded(true);
-        engine_.setTableFileTime(fileTime);
-        if (!read(sFile)) return false;
+    if (fileTime != fileTime_) loaded_ = false;
+    if (!loaded_) {
+        loaded_ = true;
+        fileTime_ = fileTime;
+        if (!read(sFile, now.dateOnly())) return false;
     }
-    return engine_.FixUnlesses().Item(key) != nullptr;
+    return Dates().Item(key) != nullptr;
 }
 
 // A table that cannot be opened keeps the dates read before.
-bool FixedDateTable::read(const std::string& sFile)
+bool FixedDateTable::read(const std::string& sFile, Platform::DateTime today)
 {
     Platform::TextFileReader reader(sFile);
     if (!reader.isOpen()) return false;
-    engine_.setFixUnlesses(nullptr);
-    const Platform::DateTime today = Platform::Clock::now().dateOnly();
+    dates_.reset();
     std::string line;
     while (reader.readLine(line)) addLine(line, today);
     return true;
@@ -80,9 +75,9 @@ void FixedDateTable::addLine(const std::string& line, Platform::DateTime today)
 {
     const std::string text = trimSpaces(line);
     if (text.empty()) return;
-    const auto date = Platform::LocaleDates::parseDate(text.substr(0, text.find(' ')));
+    const auto date = parse_(text.substr(0, text.find(' ')));
     if (!date || *date < today) return;
-    engine_.FixUnlesses().Add(CPlentEngine::NewFixUnless(), DateKey(*date));
+    Dates().Add(std::make_shared<CFixUnless>(), DateKey(*date));
 }
 
 } // namespace Plent

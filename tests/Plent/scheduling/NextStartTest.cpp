@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "Plent/engine/CPlentEngine.h"
+#include "ClockedSchedule.h"
 #include "SchedulingFixtures.h"
+#include "Platform/dates/Clock.h"
 
 using namespace Plent;
 using namespace SchedulingFixtures;
@@ -22,7 +23,7 @@ protected:
     }
 
     Platform::FixedClock clock{at(2026, 1, 1)};
-    CPlentEngine engine;
+    ClockedSchedule engine;
 };
 
 } // namespace

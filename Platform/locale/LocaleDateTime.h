@@ -2,7 +2,7 @@
 #include <optional>
 #include <string>
 
-#include "DateTime.h"
+#include "Platform/dates/DateTime.h"
 
 namespace Platform {
 

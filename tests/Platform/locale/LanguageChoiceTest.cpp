@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "Platform/modules/LanguageChoice.h"
+#include "Platform/locale/LanguageChoice.h"
 
 using Platform::LanguageChoice;
 namespace fs = std::filesystem;

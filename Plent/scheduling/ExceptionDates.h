@@ -1,0 +1,16 @@
+#pragma once
+#include "Platform/dates/DateTime.h"
+
+namespace Plent {
+
+// The dates on which the fixed exception-date table holds, as the unless
+// rule asks for them: one date at a time, and only when a rule with
+// FromTable reaches its table test, so that a source may read its table
+// lazily.
+class ExceptionDates {
+public:
+    virtual ~ExceptionDates() = default;
+    virtual bool contains(Platform::Date date) = 0;
+};
+
+} // namespace Plent

@@ -1,0 +1,50 @@
+#pragma once
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "Plent/model/colFixUnless.h"
+#include "Platform/dates/DateTime.h"
+
+namespace Plent {
+
+// The fixed exception-date table: a text file with one date a line and an
+// optional comment after the first space. It is read on the first look-up
+// and again whenever the file's modification time has changed; dates before
+// the day of the reading are left out. Reading the dates is the parser's
+// (the user's locale decides how they are written).
+class FixedDateTable {
+public:
+    using DateParser = std::function<std::optional<Platform::DateTime>(const std::string&)>;
+    // The source of every failure of a look-up.
+    static constexpr const char* Source = "CPlentEngine::UnlessFromTable";
+
+    explicit FixedDateTable(DateParser parse) : parse_(std::move(parse)) {}
+
+    // Whether the date is listed in the table of sFile, now being the moment
+    // of the look-up. A table that cannot be opened answers False and keeps
+    // the dates read before; every other failure is raised again with the
+    // source Source, and is to be announced with FailureNotice.
+    bool contains(const std::string& sFile, Platform::Date date, Platform::DateTime now);
+    static std::string FailureNotice();
+
+    bool Loaded() const { return loaded_; }
+    // The dates read, under their keys.
+    colFixUnless& Dates();
+
+    // Day, month and year as "ddmmyyyy".
+    static std::string DateKey(Platform::DateTime t);
+
+private:
+    bool lookUp(const std::string& sFile, Platform::Date date, Platform::DateTime now);
+    bool read(const std::string& sFile, Platform::DateTime today);
+    void addLine(const std::string& line, Platform::DateTime today);
+
+    DateParser parse_;
+    bool loaded_ = false;
+    Platform::Date fileTime_ = 0;
+    std::shared_ptr<colFixUnless> dates_;
+};
+
+} // namespace Plent

@@ -1,0 +1,63 @@
+#include "Schedule.h"
+
+#include "EventActivation.h"
+#include "NextStartRule.h"
+#include "Plent/model/EventFile.h"
+#include "TableDates.h"
+#include "UnlessCheck.h"
+
+namespace Plent {
+
+colPlents& Schedule::Events()
+{
+    if (!events_) events_ = std::make_shared<colPlents>();
+    return *events_;
+}
+
+void Schedule::setEvents(std::shared_ptr<colPlents> events)
+{
+    events_ = std::move(events);
+    index_.invalidate();
+}
+
+Schedule::HandOut Schedule::activate(Platform::DateTime now) { return EventActivation(*this, now).activate(); }
+
+std::shared_ptr<CPlent> Schedule::startupEvent() { return startup_.next(Events()); }
+
+void Schedule::resetStartupEvents() { startup_.reset(Events()); }
+
+std::shared_ptr<CPlent> Schedule::dueEvent(Platform::DateTime now, bool& alarm)
+{
+    return EventActivation(*this, now).dueEvent(alarm);
+}
+
+std::optional<Platform::DateTime> Schedule::earliestChange(Platform::DateTime poll)
+{
+    return index_.earliestChange(Events(), poll);
+}
+
+void Schedule::calcNextStart(CPlent& event, Platform::DateTime now)
+{
+    TableDates dates(table_, tablePath_, now);
+    NextStartRule(dates).advance(event, now);
+}
+
+bool Schedule::checkUnless(const CPlent& event, Platform::DateTime now)
+{
+    TableDates dates(table_, tablePath_, now);
+    return UnlessCheck(dates).holds(event, Platform::DateTime::fromDate(event.NextStart()));
+}
+
+bool Schedule::inTable(const std::string& file, Platform::Date date, Platform::DateTime now)
+{
+    return table_.contains(file, date, now);
+}
+
+void Schedule::load(const std::string& file, std::vector<std::string>& notices)
+{
+    EventFile::Load(Events(), file, notices);
+}
+
+void Schedule::save(const std::string& file) { EventFile::Save(Events(), file); }
+
+} // namespace Plent
