@@ -67,12 +67,17 @@ int roomRightOf(const QWidget& control)
     return room;
 }
 
-// Moves the controls that begin at or after the edge, and the right-aligned
-// labels that reach it, by the given number of pixels.
+// The controls that move when something grows at the edge: those that
+// begin at or after it, and the right-aligned labels that reach it.
+bool rightOf(const QWidget& control, int edge)
+{
+    return control.x() >= edge || (rightAligned(control) && control.geometry().right() + 1 >= edge);
+}
+
 void pushRightOf(const QWidget& control, int edge, int by)
 {
     for (QWidget* s : siblingsOf(control)) {
-        if (s->x() >= edge || (rightAligned(*s) && s->geometry().right() + 1 >= edge)) s->move(s->x() + by, s->y());
+        if (rightOf(*s, edge)) s->move(s->x() + by, s->y());
     }
 }
 
@@ -93,15 +98,12 @@ void widen(QWidget& container, int by)
     const int edge = container.geometry().right() + 1;
     container.resize(container.width() + by, container.height());
     QWidget& parent = *container.parentWidget();
-    if (parent.isWindow()) {
-        for (QWidget* s : siblingsOf(container)) s->move(s->x() + by, s->y());
-        return widen(parent, by);
-    }
-    pushRightOf(container, edge, by);
     for (QWidget* s : siblingsOf(container)) {
         if (qobject_cast<QGroupBox*>(s) && s->geometry().right() + 1 == edge) s->resize(s->width() + by, s->height());
+        else if (parent.isWindow() || rightOf(*s, edge)) s->move(s->x() + by, s->y());
     }
-    makeRoom(parent);
+    if (parent.isWindow()) widen(parent, by);
+    else makeRoom(parent);
 }
 
 } // namespace
