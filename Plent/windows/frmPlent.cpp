@@ -13,8 +13,9 @@
 #include <algorithm>
 
 #include "CalendarGridSetup.h"
+#include "CaptionFitter.h"
 #include "EditorChecks.h"
-#include "LabelFitter.h"
+#include "CaptionFitter.h"
 #include "modGridSel.h"
 #include "Plent/engine/CPlentEngine.h"
 #include "Plent/model/CPlent.h"
@@ -171,7 +172,7 @@ void frmPlent::Init(int32_t hMsg, int16_t iOffSet)
     Msg->setOffSet(iOffSet);
     Msg->SetAll(hMsg, this);
     CalendarGridSetup::fillTitles(*Msg, hMsg, *ui_.msgWeekDay, *ui_.msgMonth);
-    for (QLabel* label : findChildren<QLabel*>()) LabelFitter::fit(*label);
+    CaptionFitter::fitAll(*this);
     showCaption();
 }
 
@@ -264,7 +265,7 @@ void frmPlent::showRepeatingMode(int index)
     ui_.txtDelay->setEnabled(true);
     txtDelay_Change();
     ui_.lblRetry2->setText(ui_.optRetryMode[static_cast<size_t>(index)]->text());
-    LabelFitter::fit(*ui_.lblRetry2);
+    CaptionFitter::fit(*ui_.lblRetry2);
     setStartBoxesEnabled(true);
     ui_.sstabPlent->setTabEnabled(UnlessTab, true);
 }

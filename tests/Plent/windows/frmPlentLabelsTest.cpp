@@ -1,6 +1,7 @@
-// Every label of the editor shows its whole text, with the design's German
-// texts and with both language libraries, in the locales users run it in,
-// without covering another control; the design holds where the texts fit.
+// Every label, check box and option button of the editor shows its whole
+// text, with the design's German texts and with both language libraries, in
+// the locales users run it in, without covering another control; the design
+// holds where the texts fit.
 #include "EditorFixture.h"
 #include "WindowTexts.h"
 
@@ -36,21 +37,32 @@ protected:
     }
 
     // Whole text, inside its container, clear of every other control there.
-    void expectWhole(QLabel* label, const std::string& context) const
+    void expectWhole(QWidget* shown, const std::string& context) const
     {
-        const std::string name = label->objectName().toStdString() + " \"" + label->text().toStdString() + "\" " + context;
-        EXPECT_LE(label->sizeHint().width(), label->width()) << name;
-        EXPECT_TRUE(label->parentWidget()->rect().contains(label->geometry())) << name;
-        for (QWidget* other : label->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (other == label) continue;
-            EXPECT_FALSE(label->geometry().intersects(other->geometry()))
+        const std::string name =
+            shown->objectName().toStdString() + " \"" + captionOf(shown).toStdString() + "\" " + context;
+        EXPECT_LE(shown->sizeHint().width(), shown->width()) << name;
+        EXPECT_TRUE(shown->parentWidget()->rect().contains(shown->geometry())) << name;
+        for (QWidget* other : shown->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (other == shown) continue;
+            EXPECT_FALSE(shown->geometry().intersects(other->geometry()))
                 << name << " covers " << other->objectName().toStdString();
         }
     }
 
-    void expectEveryLabelWhole(const std::string& context) const
+    static QString captionOf(QWidget* control)
     {
-        for (QLabel* label : form->findChildren<QLabel*>()) expectWhole(label, context);
+        if (auto* label = qobject_cast<QLabel*>(control)) return label->text();
+        return static_cast<QAbstractButton*>(control)->text();
+    }
+
+    // Labels, check boxes and option buttons.
+    void expectEveryCaptionWhole(const std::string& context) const
+    {
+        for (QWidget* w : form->findChildren<QWidget*>()) {
+            if (qobject_cast<QLabel*>(w) || qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w))
+                expectWhole(w, context);
+        }
     }
 
     std::vector<Platform::ModuleHandle> libraries_;
@@ -58,7 +70,7 @@ protected:
 
 } // namespace
 
-TEST_F(frmPlentLabels, EveryLabelShowsItsWholeTextInEveryLanguageAndLocale)
+TEST_F(frmPlentLabels, EveryCaptionShowsItsWholeTextInEveryLanguageAndLocale)
 {
     const std::vector<std::pair<std::string, Platform::ModuleHandle>> languages{
         {"design", -1}, {"German library", german()}, {"English library", english()}};
@@ -68,7 +80,7 @@ TEST_F(frmPlentLabels, EveryLabelShowsItsWholeTextInEveryLanguageAndLocale)
             ASSERT_NE(library, 0) << language;
             openWith(library);
             const std::string context = language + " in " + locale;
-            expectEveryLabelWhole(context);
+            expectEveryCaptionWhole(context);
             // The repetition's name beside the count changes with the mode.
             for (int mode = 2; mode <= 7; ++mode) {
                 chooseMode(mode);

@@ -1,7 +1,9 @@
-#include "LabelFitter.h"
+#include "CaptionFitter.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QRadioButton>
 #include <QStackedWidget>
 
 #include <algorithm>
@@ -62,7 +64,8 @@ int roomRightOf(const QWidget& control)
     int room = widthOf(*control.parentWidget()) - Margin;
     for (const QWidget* s : siblingsOf(control)) {
         const QRect g = s->geometry();
-        if (sameRow(g, control.geometry()) && g.left() > control.geometry().right()) room = std::min(room, g.left() - Margin);
+        if (sameRow(g, control.geometry()) && g.left() > control.geometry().right())
+            room = std::min(room, g.left() - Margin);
     }
     return room;
 }
@@ -108,22 +111,30 @@ void widen(QWidget& container, int by)
 
 } // namespace
 
-void LabelFitter::fit(QLabel& label)
+void CaptionFitter::fit(QWidget& control)
 {
-    const QRect box = label.geometry();
-    const int wanted = label.sizeHint().width();
+    const QRect box = control.geometry();
+    const int wanted = control.sizeHint().width();
     if (wanted <= box.width()) return;
     const int right = box.right() + 1;
-    if (label.alignment() & Qt::AlignRight) {
-        const int left = std::max(roomLeftOf(label), right - wanted);
-        label.setGeometry(left, box.top(), wanted, box.height());
-        if (left + wanted > right) pushRightOf(label, right, left + wanted - right);
+    if (rightAligned(control)) {
+        const int left = std::max(roomLeftOf(control), right - wanted);
+        control.setGeometry(left, box.top(), wanted, box.height());
+        if (left + wanted > right) pushRightOf(control, right, left + wanted - right);
     } else {
-        const int shortfall = box.left() + wanted - roomRightOf(label);
-        if (shortfall > 0) pushRightOf(label, right, shortfall);
-        label.resize(wanted, box.height());
+        const int shortfall = box.left() + wanted - roomRightOf(control);
+        if (shortfall > 0) pushRightOf(control, right, shortfall);
+        control.resize(wanted, box.height());
     }
-    makeRoom(*label.parentWidget());
+    makeRoom(*control.parentWidget());
+}
+
+void CaptionFitter::fitAll(QWidget& window)
+{
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        if (qobject_cast<QLabel*>(control) || qobject_cast<QCheckBox*>(control) || qobject_cast<QRadioButton*>(control))
+            fit(*control);
+    }
 }
 
 } // namespace Plent

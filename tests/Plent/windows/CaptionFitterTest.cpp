@@ -8,11 +8,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "Plent/windows/LabelFitter.h"
+#include "Plent/windows/CaptionFitter.h"
 #include "Platform/ui/TabControl.h"
 #include "support/QtAppEnvironment.h"
 
-using Plent::LabelFitter;
+using Plent::CaptionFitter;
 
 namespace {
 
@@ -39,9 +39,9 @@ W* control(QWidget* container, QRect box)
 const QString Long = QStringLiteral("A caption far longer than the box it was designed for:");
 
 // A label on a frame of a tab page, its field beside it, a second row below.
-class LabelFitterTest : public ::testing::Test {
+class CaptionFitterTest : public ::testing::Test {
 protected:
-    LabelFitterTest()
+    CaptionFitterTest()
     {
         window.setFixedSize(400, 260);
         tabs = control<Platform::TabControl>(&window, {4, 4, 392, 220});
@@ -67,29 +67,29 @@ protected:
 
 } // namespace
 
-TEST_F(LabelFitterTest, ALabelThatFitsOrFitsByGrowingLeftKeepsTheDesign)
+TEST_F(CaptionFitterTest, ALabelThatFitsOrFitsByGrowingLeftKeepsTheDesign)
 {
-    LabelFitter::fit(*caption);
+    CaptionFitter::fit(*caption);
     EXPECT_EQ(caption->geometry(), QRect(30, 10, LabelsEnd - 30, 16));
 
     caption->setText(QStringLiteral("Longer:"));
     const int wanted = caption->sizeHint().width();
     ASSERT_GT(wanted, LabelsEnd - 30);
     ASSERT_LE(wanted, LabelsEnd - Margin);
-    LabelFitter::fit(*caption);
+    CaptionFitter::fit(*caption);
     EXPECT_EQ(caption->geometry(), QRect(LabelsEnd - wanted, 10, wanted, 16));
     EXPECT_EQ(field->x(), Fields);
     EXPECT_EQ(window.width(), 400);
 }
 
-TEST_F(LabelFitterTest, ALabelShortOfRoomPushesTheColumnOfFieldsAndTheirLabels)
+TEST_F(CaptionFitterTest, ALabelShortOfRoomPushesTheColumnOfFieldsAndTheirLabels)
 {
     caption->setText(QStringLiteral("Somewhat longer:"));
     const int wanted = caption->sizeHint().width();
     const int shortfall = Margin + wanted - LabelsEnd;
     ASSERT_GT(shortfall, 0);
     ASSERT_LT(Fields + shortfall + FieldWidth + Margin, FrameWidth); // the frame has the room
-    LabelFitter::fit(*caption);
+    CaptionFitter::fit(*caption);
 
     EXPECT_EQ(caption->geometry(), QRect(Margin, 10, wanted, 16));
     EXPECT_EQ(field->x(), Fields + shortfall);
@@ -100,14 +100,14 @@ TEST_F(LabelFitterTest, ALabelShortOfRoomPushesTheColumnOfFieldsAndTheirLabels)
     EXPECT_EQ(window.width(), 400);
 }
 
-TEST_F(LabelFitterTest, AFrameTooSmallWidensWithItsTabControlAndWindow)
+TEST_F(CaptionFitterTest, AFrameTooSmallWidensWithItsTabControlAndWindow)
 {
     caption->setText(Long);
     const int shortfall = Margin + caption->sizeHint().width() - LabelsEnd;
     const int frameGrowth = Fields + shortfall + FieldWidth + Margin - FrameWidth;
     ASSERT_GT(frameGrowth, tabs->pageWidth() - 4 - FrameWidth - Margin); // too much for the page as well
     const int pageGrowth = 4 + FrameWidth + frameGrowth + Margin - tabs->pageWidth();
-    LabelFitter::fit(*caption);
+    CaptionFitter::fit(*caption);
 
     EXPECT_EQ(secondField->geometry().right() + 1 + Margin, top->width());
     EXPECT_EQ(bottom->width(), top->width()); // flush frames stay flush
@@ -120,19 +120,19 @@ TEST_F(LabelFitterTest, AFrameTooSmallWidensWithItsTabControlAndWindow)
     EXPECT_EQ(tabs->x(), 4);
 }
 
-TEST_F(LabelFitterTest, ALeftAlignedLabelGrowsRightUpToItsNeighbourThenPushesIt)
+TEST_F(CaptionFitterTest, ALeftAlignedLabelGrowsRightUpToItsNeighbourThenPushesIt)
 {
     QLabel* note = label(bottom, {8, 10, 30, 16}, QStringLiteral("Note"), Qt::AlignLeft);
     auto* beside = control<QLineEdit>(bottom, {150, 8, 60, 20});
     auto* below = control<QLineEdit>(bottom, {8, 40, 60, 20});
     note->setText(QStringLiteral("A note:"));
-    LabelFitter::fit(*note);
+    CaptionFitter::fit(*note);
     EXPECT_EQ(note->geometry(), QRect(8, 10, note->sizeHint().width(), 16));
     EXPECT_EQ(beside->x(), 150);
 
     note->setText(Long);
     const int wanted = note->sizeHint().width();
-    LabelFitter::fit(*note);
+    CaptionFitter::fit(*note);
     EXPECT_EQ(note->geometry(), QRect(8, 10, wanted, 16));
     EXPECT_EQ(beside->x(), 8 + wanted + Margin);
     EXPECT_EQ(below->x(), 8);
