@@ -10,13 +10,17 @@ OutputFolder::OutputFolder(const std::string& eventFile)
 {
 }
 
-QString OutputFolder::prepare() const
+void OutputFolder::trim() const
 {
-    QDir dir(path_);
-    if (!dir.mkpath(".")) return "cannot create " + path_;
-    const QFileInfoList files = dir.entryInfoList(QDir::Files, QDir::Time);
+    const QFileInfoList files = QDir(path_).entryInfoList(QDir::Files, QDir::Time);
     for (qsizetype i = MaxLeft; i < files.size(); ++i) QFile::remove(files[i].filePath());
-    return {};
 }
 
-std::string OutputFolder::fileFor(const QString& run) const { return (path_ + "/" + run + ".log").toStdString(); }
+// The folder is made with the first run, so that a runner that starts nothing
+// leaves nothing behind; a folder that cannot be made fails that run's start,
+// which says why.
+std::string OutputFolder::fileFor(const QString& run) const
+{
+    QDir().mkpath(path_);
+    return (path_ + "/" + run + ".log").toStdString();
+}

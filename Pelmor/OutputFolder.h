@@ -13,9 +13,8 @@ public:
 
     explicit OutputFolder(const std::string& eventFile);
 
-    // Creates the folder and removes all but the newest MaxLeft files.
-    // Failing that, the runs' output is lost: the text says why.
-    QString prepare() const;
+    // Removes all but the newest MaxLeft files.
+    void trim() const;
     std::string fileFor(const QString& run) const;
 
 private:

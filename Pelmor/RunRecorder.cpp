@@ -32,8 +32,7 @@ RunRecorder::RunRecorder(const std::string& eventFile, const RunnerTexts& texts,
       history_(History::HistoryFile::besideEventFile(eventFile)), output_(eventFile),
       report_("the run history cannot be written")
 {
-    const QString failure = output_.prepare();
-    if (!failure.isEmpty()) OnceReport("the output of runs is not kept").failed(failure.toStdString());
+    output_.trim();
 }
 
 // Programs still running outlive the runner; their record says so and

@@ -1,5 +1,8 @@
 #include "TabControl.h"
 
+#include <QStyle>
+#include <QStyleOptionTabWidgetFrame>
+
 namespace Platform {
 
 TabControl::TabControl(QWidget* parent)
@@ -13,6 +16,13 @@ QWidget* TabControl::addPage(const QString& caption)
     auto* page = new QWidget;
     addTab(page, caption);
     return page;
+}
+
+int TabControl::pageWidth() const
+{
+    QStyleOptionTabWidgetFrame option;
+    initStyleOption(&option);
+    return style()->subElementRect(QStyle::SE_TabWidgetTabContents, &option, this).width();
 }
 
 void TabControl::onCurrentChanged(int index)

@@ -24,6 +24,10 @@ public:
     // caller places the tab's controls.
     QWidget* addPage(const QString& caption);
 
+    // The width the pages have at the tab control's present size, known
+    // before the control is shown and lays its pages out.
+    int pageWidth() const;
+
 signals:
     // The current tab changed, by the user or by code; currentIndex() is the
     // new tab. Not sent while the first tab is added.

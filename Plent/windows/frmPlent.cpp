@@ -13,7 +13,9 @@
 #include <algorithm>
 
 #include "CalendarGridSetup.h"
+#include "CaptionFitter.h"
 #include "EditorChecks.h"
+#include "CaptionFitter.h"
 #include "modGridSel.h"
 #include "Plent/engine/CPlentEngine.h"
 #include "Plent/model/CPlent.h"
@@ -93,24 +95,6 @@ QPoint keptOnScreen(const QRect& frame, const QScreen* screen)
     return {x, y};
 }
 
-// A label whose text (German or translated) is wider than its designed box
-// grows away from the side it is aligned to, up to its container's edge: a
-// right-aligned one to the left, so that it still ends where the design has
-// it end, any other to the right.
-void fitLabel(QLabel& label)
-{
-    const QRect box = label.geometry();
-    const int wanted = label.sizeHint().width();
-    if (wanted <= box.width()) return;
-    if (label.alignment() & Qt::AlignRight) {
-        const int left = std::max(0, box.right() + 1 - wanted);
-        label.setGeometry(left, box.top(), box.right() + 1 - left, box.height());
-    } else {
-        const int room = label.parentWidget()->width() - box.left();
-        label.resize(std::max(box.width(), std::min(wanted, room)), box.height());
-    }
-}
-
 bool isNonZeroInteger(const QString& text)
 {
     const auto value = Platform::LocaleNumbers::integerOrNothing(text.toStdString());
@@ -188,7 +172,7 @@ void frmPlent::Init(int32_t hMsg, int16_t iOffSet)
     Msg->setOffSet(iOffSet);
     Msg->SetAll(hMsg, this);
     CalendarGridSetup::fillTitles(*Msg, hMsg, *ui_.msgWeekDay, *ui_.msgMonth);
-    for (QLabel* label : findChildren<QLabel*>()) fitLabel(*label);
+    CaptionFitter::fitAll(*this);
     showCaption();
 }
 
@@ -283,6 +267,7 @@ void frmPlent::showRepeatingMode(int index)
     ui_.txtDelay->setEnabled(true);
     txtDelay_Change();
     ui_.lblRetry2->setText(ui_.optRetryMode[static_cast<size_t>(index)]->text());
+    CaptionFitter::fit(*ui_.lblRetry2);
     setStartBoxesEnabled(true);
     ui_.sstabPlent->setTabEnabled(UnlessTab, true);
 }

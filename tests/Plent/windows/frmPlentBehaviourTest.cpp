@@ -233,7 +233,7 @@ TEST_F(frmPlentBehaviour, ACaptionMissingFromTheLibraryIsAnnouncedOnce)
 TEST_F(frmPlentBehaviour, OpensCentredOverTheActiveWindow)
 {
     QWidget owner;
-    owner.setGeometry(100, 80, 900, 700);
+    owner.setGeometry(50, 40, 700, 500); // room on the offscreen screen for the dialog centred over it
     owner.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&owner));
     QApplication::setActiveWindow(&owner);

@@ -89,7 +89,9 @@ TEST_F(frmPlentLayout, OpensWhollyOnTheScreenOverASmallOwnerInItsCorner)
 
 TEST_F(frmPlentLayout, IsAFixedSizeDialogWithoutMinimiseOrMaximise)
 {
-    EXPECT_EQ(form->size(), QSize(Twips::toPixels(7455), Twips::toPixels(4995)));
+    // Wider than designed only where the German texts need it.
+    EXPECT_EQ(form->height(), Twips::toPixels(4995));
+    EXPECT_GE(form->width(), Twips::toPixels(7455));
     EXPECT_EQ(form->minimumSize(), form->maximumSize());
     EXPECT_EQ(form->windowType(), Qt::Dialog);
     EXPECT_FALSE(form->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
@@ -97,10 +99,10 @@ TEST_F(frmPlentLayout, IsAFixedSizeDialogWithoutMinimiseOrMaximise)
 
 TEST_F(frmPlentLayout, ControlsSitInTheirContainersAtTheirDesignPlaces)
 {
-    EXPECT_EQ(control("cmdOK")->geometry(), QRect(Twips::toPixels(4620), Twips::toPixels(4560), Twips::toPixels(1335),
-                                                  Twips::toPixels(375)));
+    EXPECT_EQ(control("cmdOK")->y(), Twips::toPixels(4560));
+    EXPECT_EQ(control("cmdOK")->size(), QSize(Twips::toPixels(1335), Twips::toPixels(375)));
     EXPECT_EQ(control("txtIdentifier")->parentWidget(), control("fraIdentifier"));
-    EXPECT_EQ(control("txtIdentifier")->geometry().topLeft(), QPoint(Twips::toPixels(1185), Twips::toPixels(240)));
+    EXPECT_EQ(control("txtIdentifier")->y(), Twips::toPixels(240));
     EXPECT_EQ(control("optDelay")->parentWidget(), control("fraDelay"));
     EXPECT_EQ(control("fraDelay")->parentWidget(), control("lblStartProperties"));
     EXPECT_EQ(control("txtRetry")->parentWidget(), control("fraRetry"));
@@ -114,9 +116,10 @@ TEST_F(frmPlentLayout, ControlsSitInTheirContainersAtTheirDesignPlaces)
                                "lblLastDayInMonth"})
         EXPECT_EQ(control(onTab2)->parentWidget(), tabs()->widget(2)) << onTab2;
 
-    // A right-aligned label too narrow for its text grows to the left and keeps its right edge.
+    // A right-aligned label too narrow for its text grows to the left and stays beside its field.
     auto* parameter = control<QLabel>("lblParameter");
-    EXPECT_EQ(parameter->geometry().right() + 1, Twips::toPixels(375) + Twips::toPixels(765));
+    EXPECT_GT(parameter->width(), Twips::toPixels(765));
+    EXPECT_EQ(box("txtParameter")->x() - parameter->geometry().right() - 1, Twips::toPixels(1185 - 1140));
     EXPECT_GE(parameter->width(), parameter->sizeHint().width());
     // A left-aligned one grows to the right.
     auto* lastDay = control<QLabel>("lblLastDayInMonth");
