@@ -4,7 +4,8 @@
 
 #include "Plent/engine/CPlentEngineServer.h"
 #include "Plent/engine/HandOutInterface.h"
-#include "SchedulingFixtures.h"
+#include "Plent/scheduling/SchedulingFixtures.h"
+#include "Platform/dates/Clock.h"
 
 using namespace Plent;
 using namespace SchedulingFixtures;

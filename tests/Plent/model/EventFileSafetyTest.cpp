@@ -116,8 +116,9 @@ TEST(SafeLoad, APipeIsRefusedWithoutWaiting)
     TempDir dir;
     const NamedPipe pipe(dir.file("Pelmor.dat"));
     colPlents plents;
+    std::vector<std::string> notices;
     std::optional<Platform::AutomationError> e;
-    const auto load = [&] { e = errorOf([&] { EventFile::Load(plents, pipe.path()); }); };
+    const auto load = [&] { e = errorOf([&] { EventFile::Load(plents, pipe.path(), notices); }); };
     EXPECT_TRUE(pipe.finishesWithin(std::chrono::seconds(5), load));
     ASSERT_TRUE(e);
     EXPECT_EQ(e->number(), 75);
