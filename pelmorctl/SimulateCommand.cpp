@@ -52,7 +52,7 @@ void SimulateCommand::run(const Arguments& args, Console& io)
     EventStore::load(schedule, args.positionals()[0], io.err);
     if (const auto table = args.value("table")) schedule.setTablePath(*table);
 
-    Simulation simulation(schedule, PollGrid(from, to));
+    Simulation simulation(schedule, PollGrid(Platform::LocalTime::toSystem(from), Platform::LocalTime::toSystem(to)));
     simulation.run([&io](DateTime poll, const std::string& identifier, bool alarm) {
         io.out << DateText::format(poll) + '\t' + EventTsv::escape(identifier) + (alarm ? "\t1\n" : "\t0\n");
     });
