@@ -20,22 +20,13 @@ DateTime wallAt(std::time_t t)
                                local.tm_sec);
 }
 
-// The real moment mktime finds for the wall time under the given daylight
-// saving flag, if that moment really shows this wall time.
-std::optional<std::time_t> occurrence(DateTime wall, int isDst)
+// Seconds east of UTC at a real moment. localtime_r, unlike mktime, does
+// not read the zone again on every call.
+int64_t offsetAt(std::time_t t)
 {
-    const CivilDateTime c = wall.civil();
     std::tm local{};
-    local.tm_year = c.year - 1900;
-    local.tm_mon = c.month - 1;
-    local.tm_mday = c.day;
-    local.tm_hour = c.hour;
-    local.tm_min = c.minute;
-    local.tm_sec = c.second;
-    local.tm_isdst = isDst;
-    const std::time_t t = std::mktime(&local);
-    if (wallAt(t) != wall) return std::nullopt;
-    return t;
+    localtime_r(&t, &local);
+    return local.tm_gmtoff;
 }
 
 // The first real second whose wall time is at or after `wall`; the wall time
@@ -55,12 +46,16 @@ std::time_t jumpPast(DateTime wall)
 
 DateTime LocalTime::fromSystem(TimePoint t) { return wallAt(t.time_since_epoch().count()); }
 
+// A day before and a day after it the clocks show the offsets on either side
+// of any change near the wall time; each gives a real moment that shows the
+// wall time, unless the time falls into a gap.
 LocalTime::TimePoint LocalTime::toSystem(DateTime wall)
 {
+    const std::time_t asUtc = wall.seconds() - UnixEpoch;
     std::optional<std::time_t> first;
-    for (const int isDst : {1, 0}) {
-        const auto t = occurrence(wall, isDst);
-        if (t && (!first || *t < *first)) first = t;
+    for (const std::time_t around : {asUtc - DateTime::SecondsPerDay, asUtc + DateTime::SecondsPerDay}) {
+        const std::time_t t = asUtc - offsetAt(around);
+        if (wallAt(t) == wall && (!first || t < *first)) first = t;
     }
     return TimePoint(seconds(first ? *first : jumpPast(wall)));
 }
