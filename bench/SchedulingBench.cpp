@@ -64,13 +64,15 @@ void CalcNextStartAfterAYear(benchmark::State& state)
 BENCHMARK(CalcNextStartAfterAYear)->Unit(benchmark::kMicrosecond);
 
 // (c) One poll (ActivEvent until it gives "") that hands out 1,000 due
-// events spread among 10,000.
+// events spread among 10,000; the argument is their delay in minutes, and
+// a delay makes each hand-out measure its lateness in real time.
 void PollThousandDueAmongTenThousand(benchmark::State& state)
 {
     Schedule schedule = newSchedule();
     std::vector<std::shared_ptr<CPlent>> due;
     for (int i = 0; i < 10000; ++i) {
         auto e = addDaily(schedule, i, Now.addHours(1));
+        e->setDelay(static_cast<int16_t>(state.range(0)));
         if (i % 10 == 9) due.push_back(e);
     }
     for (auto _ : state) {
@@ -85,6 +87,6 @@ void PollThousandDueAmongTenThousand(benchmark::State& state)
         if (handedOut != 1000) state.SkipWithError("wrong number of hand-outs");
     }
 }
-BENCHMARK(PollThousandDueAmongTenThousand)->Unit(benchmark::kMillisecond);
+BENCHMARK(PollThousandDueAmongTenThousand)->Arg(0)->Arg(60)->Unit(benchmark::kMillisecond);
 
 } // namespace

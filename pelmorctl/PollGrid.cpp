@@ -2,11 +2,11 @@
 
 namespace Ctl {
 
-std::optional<Platform::DateTime> PollGrid::atOrAfter(Platform::DateTime t) const
+std::optional<PollGrid::Moment> PollGrid::atOrAfter(Moment t) const
 {
     if (t <= first_) return first_;
-    const int64_t steps = (t.seconds() - first_.seconds() + IntervalSeconds - 1) / IntervalSeconds;
-    const Platform::DateTime poll = first_.addSeconds(steps * IntervalSeconds);
+    const auto steps = (t - first_ + Interval - std::chrono::seconds(1)) / Interval;
+    const Moment poll = first_ + steps * Interval;
     if (poll > last_) return std::nullopt;
     return poll;
 }

@@ -25,9 +25,11 @@ std::string SimulateCommand::help() const
 {
     return "Runs a fresh engine on a copy of the events of the event file FILE with a\n"
            "virtual clock that polls every five seconds from the --from time up to and\n"
-           "including the --to time, exactly as the runner would: once-per-start events\n"
-           "first, the delay rule, deletion after done, the table read with today being\n"
-           "the virtual date. Prints one line per hand-out: the poll time, the\n"
+           "including the --to time, exactly as the runner would: its clock runs on real\n"
+           "seconds shown as local time, so it jumps and goes back where daylight saving\n"
+           "time begins and ends; once-per-start events first, the delay rule (lateness\n"
+           "in real time), deletion after done, the table read with today being the\n"
+           "virtual date. Prints one line per hand-out: the local poll time, the\n"
            "identifier and the alarm flag (0 or 1), tab-separated. After a line with\n"
            "\"--\" it prints the events' final state in the form of 'pelmorctl list --tsv'.\n"
            "It starts nothing and never writes FILE. It simulates a fresh start: the\n"
@@ -35,7 +37,7 @@ std::string SimulateCommand::help() const
            "nothing can happen are skipped, so a long period costs no more than its\n"
            "hand-outs.\n\n"
            "Options:\n"
-           "  --from TIME   the first poll, YYYY-MM-DD HH:MM[:SS]\n"
+           "  --from TIME   the first poll, YYYY-MM-DD HH:MM[:SS] in local time\n"
            "  --to TIME     the end of the period; the last poll is at or before it\n"
            "  --table PATH  the table of exception dates, for rules that use it\n\n"
            "Example:\n"
@@ -52,7 +54,7 @@ void SimulateCommand::run(const Arguments& args, Console& io)
     EventStore::load(schedule, args.positionals()[0], io.err);
     if (const auto table = args.value("table")) schedule.setTablePath(*table);
 
-    Simulation simulation(schedule, PollGrid(from, to));
+    Simulation simulation(schedule, PollGrid(Platform::LocalTime::toSystem(from), Platform::LocalTime::toSystem(to)));
     simulation.run([&io](DateTime poll, const std::string& identifier, bool alarm) {
         io.out << DateText::format(poll) + '\t' + EventTsv::escape(identifier) + (alarm ? "\t1\n" : "\t0\n");
     });

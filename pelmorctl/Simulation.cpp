@@ -9,15 +9,21 @@
 namespace Ctl {
 
 using Platform::DateTime;
+using Platform::LocalTime;
 
+// The polls run on real time and each sees the local wall-clock time of its
+// moment, so where the clocks change the wall clock jumps ahead or goes back
+// between two polls as it does for the runner.
 void Simulation::run(const HandOut& handOut)
 {
-    std::optional<DateTime> next = grid_.first();
+    std::optional<PollGrid::Moment> next = grid_.first();
     while (next) {
-        poll(*next, handOut);
+        const DateTime wall = LocalTime::fromSystem(*next);
+        poll(wall, handOut);
         ++pollsMade_;
-        const auto change = schedule_.earliestChange(*next);
-        next = change ? grid_.atOrAfter(std::max(*change, next->addSeconds(PollGrid::IntervalSeconds))) : std::nullopt;
+        const auto change = schedule_.earliestChange(wall);
+        next = change ? grid_.atOrAfter(std::max(LocalTime::toSystem(*change), *next + PollGrid::Interval))
+                      : std::nullopt;
     }
 }
 

@@ -13,9 +13,10 @@ class colPlents;
 
 namespace Ctl {
 
-// Drives an engine's schedule the way the runner does, on virtual time: at every
-// poll of the grid it asks for due events until there are none. Polls at
-// which nothing can happen are skipped: after each poll the driver works
+// Drives an engine's schedule the way the runner does, on virtual real time:
+// at every poll of the grid it asks, at the local wall-clock time of that
+// moment, for due events until there are none. Polls at which nothing can
+// happen are skipped: after each poll the driver works
 // out the earliest moment at which the engine's verdict on any event can
 // change and goes straight to the first poll at or after it, so the time
 // taken grows with the hand-outs, not with the length of the period.

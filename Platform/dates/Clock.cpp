@@ -1,6 +1,6 @@
 #include "Clock.h"
 
-#include <ctime>
+#include "LocalTime.h"
 
 namespace Platform {
 
@@ -14,11 +14,7 @@ Clock::Source& source()
 
 DateTime Clock::systemNow()
 {
-    const std::time_t t = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&t, &local);
-    return DateTime::fromCivil(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min,
-                               local.tm_sec);
+    return LocalTime::fromSystem(std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()));
 }
 
 DateTime Clock::now() { return source() ? source()() : systemNow(); }

@@ -1,6 +1,7 @@
 #include "EventActivation.h"
 
 #include "NextStartRule.h"
+#include "Platform/dates/LocalTime.h"
 
 namespace Plent {
 
@@ -56,10 +57,13 @@ std::shared_ptr<CPlent> EventActivation::dueEvent(bool& alarm)
     }
 }
 
-// A delay of 0 or less is no delay window.
+// A delay of 0 or less is no delay window. Lateness is elapsed time, so a
+// start the clocks skipped when they went forward is due at the jump, on time.
 bool EventActivation::foundLate(const CPlent& event) const
 {
-    return event.Delay() > 0 && DateTime::fromDate(event.NextStart()).addMinutes(event.Delay()) <= now_;
+    if (event.Delay() <= 0) return false;
+    const DateTime start = DateTime::fromDate(event.NextStart());
+    return Platform::LocalTime::elapsedSeconds(start, now_) >= int64_t{event.Delay()} * 60;
 }
 
 // A once-only start seen as done will not come again.

@@ -14,6 +14,7 @@
 #include "Plent/model/EventFile.h"
 #include "pelmorctl/EventStore.h"
 #include "Platform/dates/DateTime.h"
+#include "Platform/dates/LocalTime.h"
 
 namespace ctlfixtures {
 
@@ -61,6 +62,9 @@ inline DateTime at(int y, int mo, int d, int h = 0, int mi = 0, int s = 0)
 {
     return DateTime::fromCivil(y, mo, d, h, mi, s);
 }
+
+// The real moment of a local wall-clock time.
+inline Platform::LocalTime::TimePoint real(DateTime wall) { return Platform::LocalTime::toSystem(wall); }
 
 inline std::shared_ptr<Plent::CPlent> event(const std::string& identifier, int16_t retryMode, int16_t retry,
                                            DateTime nextStart)

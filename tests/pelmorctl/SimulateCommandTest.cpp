@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "CtlFixtures.h"
+#include "support/ScopedTimeZone.h"
 #include "pelmorctl/Simulation.h"
 
 using namespace ctlfixtures;
@@ -137,6 +138,47 @@ TEST(SimulateCommand, RefusesBadPeriodsAndReportsTheEnginesFailures)
     EXPECT_TRUE(single.out.starts_with("2020-03-02 09:00:00\tdaily\t0\n--\n")) << single.out;
 }
 
+// The runner's clock runs on real seconds and shows local time: on 28 March
+// 2027 Berlin's clocks go from 01:59:59 to 03:00:00, on 31 October 2027 from
+// 02:59:59 back to 02:00:00. Berlin's rules are given as a POSIX zone, so the
+// tests need no time zone database.
+TEST(SimulateCommand, TheSkippedHourOfSpringHandsOutNothingAndItsStartsAtTheJump)
+{
+    ScopedTimeZone zone("CET-1CEST,M3.5.0,M10.5.0/3");
+    TempDir dir;
+    auto nightly = event("nightly", 4, 1, at(2027, 3, 28, 2, 30));
+    nightly->setDelay(15);
+    nightly->setDelayMode(1);
+    saveEvents(dir.file("e.dat"), {event("hourly", 3, 1, at(2027, 3, 27, 22)), nightly});
+    const CtlRun run = ctl({"simulate", dir.file("e.dat"), "--from", "2027-03-27 22:00", "--to", "2027-03-28 05:00"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, lines({"2027-03-27 22:00:00\thourly\t0", "2027-03-27 23:00:00\thourly\t0",
+                              "2027-03-28 00:00:00\thourly\t0", "2027-03-28 01:00:00\thourly\t0",
+                              // Both were due in the hour that does not exist, neither is late.
+                              "2027-03-28 03:00:00\thourly\t0", "2027-03-28 03:00:00\tnightly\t0",
+                              "2027-03-28 04:00:00\thourly\t0", "2027-03-28 05:00:00\thourly\t0", "--",
+                              "hourly\t2027-03-28 06:00:00\t2027-03-28 05:00:00\t1\t3\t1\t0\t\t",
+                              "nightly\t2027-03-29 02:30:00\t2027-03-28 03:00:00\t1\t4\t1\t0\t\t"}));
+}
+
+// In the repeated hour the wall clock shows times already passed, so nothing
+// falls due again: a start inside it runs in its first pass only, and the
+// next start after it waits for the second 03:00, two real hours later.
+TEST(SimulateCommand, TheRepeatedHourOfAutumnHandsOutEachStartOnce)
+{
+    ScopedTimeZone zone("CET-1CEST,M3.5.0,M10.5.0/3");
+    TempDir dir;
+    saveEvents(dir.file("e.dat"), {event("hourly", 3, 1, at(2027, 10, 31, 1)), event("quarter", 2, 15, at(2027, 10, 31, 2, 30))});
+    const CtlRun run = ctl({"simulate", dir.file("e.dat"), "--from", "2027-10-31 01:00", "--to", "2027-10-31 03:15"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, lines({"2027-10-31 01:00:00\thourly\t0", "2027-10-31 02:00:00\thourly\t0",
+                              "2027-10-31 02:30:00\tquarter\t0", "2027-10-31 02:45:00\tquarter\t0",
+                              "2027-10-31 03:00:00\thourly\t0", "2027-10-31 03:00:00\tquarter\t0",
+                              "2027-10-31 03:15:00\tquarter\t0", "--",
+                              "hourly\t2027-10-31 04:00:00\t2027-10-31 03:00:00\t1\t3\t1\t0\t\t",
+                              "quarter\t2027-10-31 03:30:00\t2027-10-31 03:15:00\t1\t2\t15\t0\t\t"}));
+}
+
 TEST(Simulation, SkipsThePollsAtWhichNothingCanHappen)
 {
     Plent::Schedule engine = Ctl::EventStore::newSchedule();
@@ -145,7 +187,7 @@ TEST(Simulation, SkipsThePollsAtWhichNothingCanHappen)
     late->setDelay(30);
     late->setDelayMode(1);
     engine.Events().Add(late, "late");
-    Ctl::Simulation simulation(engine, Ctl::PollGrid(at(2026, 1, 1), at(2026, 12, 31, 23, 59, 59)));
+    Ctl::Simulation simulation(engine, Ctl::PollGrid(real(at(2026, 1, 1)), real(at(2026, 12, 31, 23, 59, 59))));
     int handOuts = 0;
     simulation.run([&](Platform::DateTime, const std::string&, bool) { ++handOuts; });
     // "late" is found within its delay window at the first poll: handed out plainly.

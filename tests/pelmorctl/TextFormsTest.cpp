@@ -15,6 +15,7 @@
 
 using namespace Ctl;
 using ctlfixtures::at;
+using ctlfixtures::real;
 
 TEST(DateText, WritesAndReadsLocalWallClockTimes)
 {
@@ -139,10 +140,10 @@ TEST(EventTsv, KeepsEveryEventOnOneLineOfNineFields)
 
 TEST(PollGrid, PollsEveryFiveSecondsUpToAndIncludingTheLast)
 {
-    const PollGrid grid(at(2026, 1, 1, 10, 0, 3), at(2026, 1, 1, 11, 0, 3));
-    EXPECT_EQ(grid.atOrAfter(at(2026, 1, 1, 9)), at(2026, 1, 1, 10, 0, 3));
-    EXPECT_EQ(grid.atOrAfter(at(2026, 1, 1, 10, 0, 4)), at(2026, 1, 1, 10, 0, 8));
-    EXPECT_EQ(grid.atOrAfter(at(2026, 1, 1, 10, 0, 8)), at(2026, 1, 1, 10, 0, 8));
-    EXPECT_EQ(grid.atOrAfter(at(2026, 1, 1, 11, 0, 3)), at(2026, 1, 1, 11, 0, 3));
-    EXPECT_FALSE(grid.atOrAfter(at(2026, 1, 1, 11, 0, 4)));
+    const PollGrid grid(real(at(2026, 1, 1, 10, 0, 3)), real(at(2026, 1, 1, 11, 0, 3)));
+    EXPECT_EQ(grid.atOrAfter(real(at(2026, 1, 1, 9))), real(at(2026, 1, 1, 10, 0, 3)));
+    EXPECT_EQ(grid.atOrAfter(real(at(2026, 1, 1, 10, 0, 4))), real(at(2026, 1, 1, 10, 0, 8)));
+    EXPECT_EQ(grid.atOrAfter(real(at(2026, 1, 1, 10, 0, 8))), real(at(2026, 1, 1, 10, 0, 8)));
+    EXPECT_EQ(grid.atOrAfter(real(at(2026, 1, 1, 11, 0, 3))), real(at(2026, 1, 1, 11, 0, 3)));
+    EXPECT_FALSE(grid.atOrAfter(real(at(2026, 1, 1, 11, 0, 4))));
 }
