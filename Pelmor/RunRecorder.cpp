@@ -56,6 +56,8 @@ void RunRecorder::start(const HandedOut& event)
 {
     const QString run = newRunName();
     const std::string outputFile = output_.fileFor(run);
+    // The running time counts from the start itself, not from its record.
+    const auto since = std::chrono::steady_clock::now();
     const Platform::ProcessLaunch::Result launch = Platform::ProcessLaunch::start(event.parameter, outputFile);
     QJsonObject line = handOutLine(run, event);
     if (event.alarm) notifyAlarm(event);
@@ -63,7 +65,7 @@ void RunRecorder::start(const HandedOut& event)
         line.insert(Key::Outcome, History::Outcome::Started);
         line.insert(Key::Pid, launch.pid);
         write(line);
-        watch(run, event, launch.pid, outputFile);
+        watch(run, event, {launch.pid, outputFile, since});
         return;
     }
     line.insert(Key::Outcome, History::Outcome::NotStarted);
@@ -86,15 +88,15 @@ QJsonObject RunRecorder::handOutLine(const QString& run, const HandedOut& event)
     return line;
 }
 
-void RunRecorder::watch(const QString& run, const HandedOut& event, pid_t pid, const std::string& outputFile)
+void RunRecorder::watch(const QString& run, const HandedOut& event, const Started& started)
 {
-    auto* watch = new Platform::ChildWatch(pid, this);
+    auto* watch = new Platform::ChildWatch(started.pid, this);
     if (!watch->failure().empty()) {
-        write({{Key::Run, run}, {Key::Reason, qs(watch->failure())}, {Key::OutputFile, qs(outputFile)}});
+        write({{Key::Run, run}, {Key::Reason, qs(watch->failure())}, {Key::OutputFile, qs(started.outputFile)}});
         delete watch;
         return;
     }
-    running_[run] = {qs(event.identifier), outputFile, std::chrono::steady_clock::now(), watch};
+    running_[run] = {qs(event.identifier), started.outputFile, started.since, watch};
     connect(watch, &Platform::ChildWatch::ended, this, [this, run](Platform::ChildExit exit) { ended(run, exit); });
 }
 

@@ -39,7 +39,13 @@ private:
 
     QString newRunName();
     QJsonObject handOutLine(const QString& run, const HandedOut& event) const;
-    void watch(const QString& run, const HandedOut& event, pid_t pid, const std::string& outputFile);
+    // A program just started: its process, where its output goes, and when.
+    struct Started {
+        pid_t pid;
+        std::string outputFile;
+        std::chrono::steady_clock::time_point since;
+    };
+    void watch(const QString& run, const HandedOut& event, const Started& started);
     void ended(const QString& run, Platform::ChildExit exit);
     void notifyAlarm(const HandedOut& event);
     void write(const QJsonObject& line);
