@@ -31,22 +31,30 @@ bool exists(const CivilDateTime& c)
 
 } // namespace
 
-// Written digit by digit: a simulation writes a date for every hand-out.
 std::string DateText::format(DateTime t, char separator)
 {
+    std::string text;
+    append(text, t, separator);
+    return text;
+}
+
+// Written digit by digit into the caller's text: a simulation writes a date
+// for every hand-out.
+void DateText::append(std::string& text, DateTime t, char separator)
+{
     const CivilDateTime c = t.civil();
-    std::string text = "0000-00-00 00:00:00";
-    const auto put = [&text](size_t end, int value) {
-        for (size_t i = end; value > 0; --i, value /= 10) text[i] = static_cast<char>('0' + value % 10);
+    const size_t at = text.size();
+    text += "0000-00-00 00:00:00";
+    const auto put = [&text, at](size_t end, int value) {
+        for (size_t i = at + end; value > 0; --i, value /= 10) text[i] = static_cast<char>('0' + value % 10);
     };
     put(3, c.year);
     put(6, c.month);
     put(9, c.day);
-    text[10] = separator;
+    text[at + 10] = separator;
     put(12, c.hour);
     put(15, c.minute);
     put(18, c.second);
-    return text;
 }
 
 std::optional<DateTime> DateText::parse(std::string_view text)

@@ -12,6 +12,8 @@ namespace Ctl {
 class DateText {
 public:
     static std::string format(Platform::DateTime t, char separator = ' ');
+    // As format, added to the end of text.
+    static void append(std::string& text, Platform::DateTime t, char separator = ' ');
 
     // Takes "YYYY-MM-DD HH:MM:SS" or "YYYY-MM-DD HH:MM", with a blank or a
     // "T" between date and time; years 100 to 9999. Nothing for any other

@@ -1,5 +1,7 @@
 #include "EventTsv.h"
 
+#include <algorithm>
+
 #include "DateText.h"
 #include "Plent/model/colPlents.h"
 
@@ -27,20 +29,28 @@ std::string EventTsv::line(const Plent::CPlent& e)
 
 std::string EventTsv::escape(const std::string& text)
 {
-    // Most texts have nothing to escape; simulate escapes one per hand-out.
-    if (text.find_first_of("\\\t\n\r") == std::string::npos) return text;
     std::string escaped;
-    escaped.reserve(text.size());
-    for (char c : text) {
+    appendEscaped(escaped, text);
+    return escaped;
+}
+
+// Most texts have nothing to escape and go in one piece; simulate escapes
+// one per hand-out.
+void EventTsv::appendEscaped(std::string& out, const std::string& text)
+{
+    const auto special = [](char c) { return c == '\\' || c == '\t' || c == '\n' || c == '\r'; };
+    const auto plain = std::find_if(text.begin(), text.end(), special);
+    out.append(text.begin(), plain);
+    for (auto it = plain; it != text.end(); ++it) {
+        const char c = *it;
         switch (c) {
-        case '\\': escaped += "\\\\"; break;
-        case '\t': escaped += "\\t"; break;
-        case '\n': escaped += "\\n"; break;
-        case '\r': escaped += "\\r"; break;
-        default: escaped += c;
+        case '\\': out += "\\\\"; break;
+        case '\t': out += "\\t"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        default: out += c;
         }
     }
-    return escaped;
 }
 
 } // namespace Ctl

@@ -19,6 +19,8 @@ public:
     static void write(std::ostream& out, const Plent::colPlents& events);
     static std::string line(const Plent::CPlent& event);
     static std::string escape(const std::string& text);
+    // As escape, added to the end of out.
+    static void appendEscaped(std::string& out, const std::string& text);
 };
 
 } // namespace Ctl

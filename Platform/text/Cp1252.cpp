@@ -10,16 +10,15 @@ constexpr char32_t High[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0
                                0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
                                0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
-// ASCII reads the same in both encodings and is by far the common text.
-bool isAscii(std::string_view s)
-{
-    for (char c : s) {
-        if (static_cast<unsigned char>(c) >= 0x80) return false;
-    }
-    return true;
-}
-
 } // namespace
+
+// Without an early exit the loop runs on whole vectors of bytes.
+bool Cp1252::isAscii(std::string_view text)
+{
+    unsigned char bits = 0;
+    for (char c : text) bits |= static_cast<unsigned char>(c);
+    return bits < 0x80;
+}
 
 char32_t Utf8Reader::next()
 {

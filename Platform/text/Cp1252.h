@@ -11,6 +11,8 @@ public:
     // any malformed UTF-8) becomes "?".
     static std::string fromUtf8(std::string_view utf8);
     static std::string toUtf8(std::string_view bytes);
+    // ASCII reads the same in both encodings and is by far the common text.
+    static bool isAscii(std::string_view text);
     // The Windows-1252 byte of a code point, or -1 when it has none.
     static int byteOf(char32_t codePoint);
     static char32_t codePointOf(unsigned char byte);

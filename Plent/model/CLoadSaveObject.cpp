@@ -141,10 +141,12 @@ bool CLoadSaveObject::ReadSTRING(std::string& value)
         int16_t length = 0;
         if (!ReadINTEGER(length)) return false;
         if (length < 0) Platform::Raise(Platform::Err::InvalidArgument, "CLSO::ReadSTRING");
-        stored_.resize(static_cast<size_t>(length));
-        stored_.resize(current().read(stored_.data(), stored_.size()));
-        value = Platform::Cp1252::toUtf8(stored_);
-        return stored_.size() == static_cast<size_t>(length);
+        // Read in place: the bytes are nearly always ASCII and then already UTF-8.
+        value.resize(static_cast<size_t>(length));
+        value.resize(current().read(value.data(), value.size()));
+        const bool complete = value.size() == static_cast<size_t>(length);
+        if (!Platform::Cp1252::isAscii(value)) value = Platform::Cp1252::toUtf8(value);
+        return complete;
     });
 }
 
@@ -156,12 +158,11 @@ bool CLoadSaveObject::ReadHEADER(std::string& name, int16_t& version)
         openFor(ForReading);
         SavePos();
         int16_t magic = 0, readVersion = 0;
-        std::string readName;
-        if (!ReadINTEGER(magic) || magic != HeaderMagic || !ReadSTRING(readName) || !ReadINTEGER(readVersion)) {
+        if (!ReadINTEGER(magic) || magic != HeaderMagic || !ReadSTRING(name) || !ReadINTEGER(readVersion)) {
+            name.clear();
             RestorePos();
             return false;
         }
-        name = std::move(readName);
         version = readVersion;
         return true;
     });

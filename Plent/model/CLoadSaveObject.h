@@ -83,7 +83,6 @@ private:
     std::unique_ptr<Platform::ReplacementFile> writer_;
     Platform::BinaryFile* file_ = nullptr;
     int64_t savedPosition_ = 0;
-    std::string stored_; // the bytes of the string being read
     std::vector<std::string> notices_;
 };
 

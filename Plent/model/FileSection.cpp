@@ -5,12 +5,12 @@
 
 namespace Plent {
 
-bool FileSection::Begin(CLoadSaveObject& stream, const std::string& className)
+bool FileSection::Begin(CLoadSaveObject& stream, std::string_view className)
 {
     std::string name;
     if (!readHeader(stream, name)) return false;
     if (name == className) return true;
-    stream.addNotice("Unexpected header in " + className);
+    stream.addNotice("Unexpected header in " + std::string(className));
     return false;
 }
 

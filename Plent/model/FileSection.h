@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "CLoadSaveObject.h"
 
@@ -20,7 +21,7 @@ public:
     // when no header follows, and when it names another class, which is
     // noted on the stream as "Unexpected header in " + className (the
     // header stays consumed).
-    static bool Begin(CLoadSaveObject& stream, const std::string& className);
+    static bool Begin(CLoadSaveObject& stream, std::string_view className);
     // Looks at the next header without consuming it; false when none follows.
     static bool Peek(CLoadSaveObject& stream, std::string& name);
     // Called where the writer always puts a section, with whether one came:

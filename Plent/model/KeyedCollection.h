@@ -102,10 +102,14 @@ protected:
     Ptr insert(Ptr element, const std::string& key, size_t position)
     {
         KeyField::set(*element, key);
-        auto folded = Platform::TextKey::fold(key);
-        if (index_.count(folded)) Platform::Raise(Platform::Err::DuplicateKey, "Collection.Add");
-        items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(position), element);
-        index_.emplace(std::move(folded), element);
+        const auto [slot, added] = index_.try_emplace(Platform::TextKey::fold(key), element);
+        if (!added) Platform::Raise(Platform::Err::DuplicateKey, "Collection.Add");
+        try {
+            items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(position), element);
+        } catch (...) {
+            index_.erase(slot);
+            throw;
+        }
         ModelRevision::collectionChanged();
         return element;
     }

@@ -21,6 +21,9 @@ TEST(DateText, WritesAndReadsLocalWallClockTimes)
 {
     EXPECT_EQ(DateText::format(at(2026, 3, 7, 9, 5, 4)), "2026-03-07 09:05:04");
     EXPECT_EQ(DateText::format(at(100, 1, 1), 'T'), "0100-01-01T00:00:00");
+    std::string line = "at ";
+    DateText::append(line, at(2026, 12, 31, 23, 59, 59));
+    EXPECT_EQ(line, "at 2026-12-31 23:59:59");
     EXPECT_EQ(DateText::parse("2026-03-07 09:05:04"), at(2026, 3, 7, 9, 5, 4));
     EXPECT_EQ(DateText::parse("2026-03-07T09:05:04"), at(2026, 3, 7, 9, 5, 4));
     EXPECT_EQ(DateText::parse("2026-03-07 09:05"), at(2026, 3, 7, 9, 5));
@@ -124,6 +127,11 @@ TEST(Arguments, RefusesWhatTheCommandDoesNotTake)
 TEST(EventTsv, KeepsEveryEventOnOneLineOfNineFields)
 {
     EXPECT_EQ(EventTsv::escape("a\tb\nc\rd\\e"), "a\\tb\\nc\\rd\\\\e");
+    EXPECT_EQ(EventTsv::escape("plain"), "plain");
+    std::string line = "x\t";
+    EventTsv::appendEscaped(line, "Back up\n");
+    EventTsv::appendEscaped(line, "\\");
+    EXPECT_EQ(line, "x\tBack up\\n\\\\");
     Plent::CPlent e;
     e.setIdentifier("Back\tup");
     e.setNextStart(at(2026, 3, 7, 9, 5, 4).toDate() + 0.4 / 86400);

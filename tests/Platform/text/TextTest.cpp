@@ -29,6 +29,18 @@ TEST(Cp1252, EveryByteRoundTrips)
     }
 }
 
+TEST(Cp1252, AsciiTestSeesAHighByteAnywhereInALongText)
+{
+    EXPECT_TRUE(Cp1252::isAscii(""));
+    for (size_t at : {size_t{0}, size_t{31}, size_t{32}, size_t{99}}) {
+        std::string text(100, '\x7F');
+        EXPECT_TRUE(Cp1252::isAscii(text));
+        text[at] = '\x80';
+        EXPECT_FALSE(Cp1252::isAscii(text)) << at;
+        EXPECT_EQ(Cp1252::toUtf8(text).size(), 102u) << at; // the euro sign takes three bytes
+    }
+}
+
 TEST(TextKey, LetterCaseDoesNotMatterForAsciiAndAccentedLetters)
 {
     EXPECT_TRUE(TextKey::equal("Backup", "bACKUP"));

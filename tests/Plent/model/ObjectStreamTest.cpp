@@ -58,6 +58,23 @@ TEST_F(ObjectStream, ItemsReadBackAsWritten)
     EXPECT_FALSE(in.ReadHEADER(name, version));
 }
 
+// The reads reuse the caller's text: nothing of what it held may remain.
+TEST_F(ObjectStream, ReadsIntoATextThatHeldSomethingLonger)
+{
+    written([](auto& s) { s.WriteSTRING("é"); s.WriteHEADER("Y", 1); s.WriteINTEGER(10297); s.WriteINTEGER(1); });
+    in.setFileName(path);
+    std::string text = "a much longer text than the stored one", name = text;
+    int16_t version = 0;
+    EXPECT_TRUE(in.ReadSTRING(text));
+    EXPECT_EQ(text, "é");
+    EXPECT_TRUE(in.ReadHEADER(name, version));
+    EXPECT_EQ(name, "Y");
+    const int64_t before = in.Position();
+    EXPECT_FALSE(in.ReadHEADER(name, version)); // a magic with a cut-short name
+    EXPECT_EQ(name, "");
+    EXPECT_EQ(in.Position(), before);
+}
+
 TEST_F(ObjectStream, StringsAreWindows1252OnDiskWithQuestionMarksForTheRest)
 {
     EXPECT_EQ(hex(written([](auto& s) { s.WriteSTRING("Gebühr €5"); })), "09 00 47 65 62 FC 68 72 20 80 35");
