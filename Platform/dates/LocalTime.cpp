@@ -1,5 +1,6 @@
 #include "LocalTime.h"
 
+#include <array>
 #include <ctime>
 #include <optional>
 
@@ -12,22 +13,47 @@ const int64_t UnixEpoch = DateTime::fromCivil(1970, 1, 1).seconds();
 // Wider than any offset from UTC (-12 h .. +14 h).
 constexpr int64_t WidestOffset = 26 * 3600;
 
-DateTime wallAt(std::time_t t)
-{
-    std::tm local{};
-    localtime_r(&t, &local);
-    return DateTime::fromCivil(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min,
-                               local.tm_sec);
-}
-
-// Seconds east of UTC at a real moment. localtime_r, unlike mktime, does
-// not read the zone again on every call.
-int64_t offsetAt(std::time_t t)
+// Seconds east of UTC at a real moment, as the system's zone rules say.
+int64_t systemOffsetAt(std::time_t t)
 {
     std::tm local{};
     localtime_r(&t, &local);
     return local.tm_gmtoff;
 }
+
+// localtime_r takes a lock and looks up the zone's rules at every call, which
+// a simulated year of polls would pay millions of times over. The offset
+// changes only where the zone's clocks change, at quarter hours, so one
+// answer serves the quarter hour around it, as long as the zone (TZ) is the
+// same (tzset, which a change of TZ needs, names the zone anew) and the
+// offset at both ends of the quarter agrees. A few answers are kept, since a
+// conversion back looks a day to either side.
+int64_t offsetAt(std::time_t t)
+{
+    constexpr std::time_t Quarter = 900;
+    struct Answer {
+        const char* standard = nullptr;
+        const char* summer = nullptr;
+        int daylight = 0;
+        std::time_t quarter = 0;
+        int64_t offset = 0;
+        bool valid = false;
+    };
+    thread_local std::array<Answer, 4> kept;
+    thread_local size_t next = 0;
+    const std::time_t quarter = t - ((t % Quarter) + Quarter) % Quarter;
+    for (const Answer& a : kept) {
+        if (a.valid && a.quarter == quarter && a.standard == tzname[0] && a.summer == tzname[1] && a.daylight == daylight)
+            return a.offset;
+    }
+    const int64_t offset = systemOffsetAt(t);
+    const bool steady = systemOffsetAt(quarter) == offset && systemOffsetAt(quarter + Quarter - 1) == offset;
+    kept[next] = {tzname[0], tzname[1], daylight, quarter, offset, steady};
+    next = (next + 1) % kept.size();
+    return offset;
+}
+
+DateTime wallAt(std::time_t t) { return DateTime(UnixEpoch + t + offsetAt(t)); }
 
 // The first real second whose wall time is at or after `wall`; the wall time
 // read as UTC is off by less than a day from it either way.
