@@ -1,5 +1,8 @@
 #pragma once
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -17,12 +20,49 @@ namespace Plent {
 // An ordered collection of shared elements under unique string keys that are
 // compared without regard to letter case. Positions count from 1. KeyField
 // stores the key in the element: KeyField::set(T&, const std::string&) and
-// KeyField::get(const T&).
+// KeyField::get(const T&). The key an element was added under stays its key
+// in the collection, whatever later happens to its key field.
+//
+// Most collections hold a few elements (the days and weekdays of a rule):
+// up to IndexedFrom elements the folded keys sit beside the elements and a
+// lookup compares them in turn; from then on a hash index holds them.
 template <class T, class KeyField>
 class KeyedCollection {
+    struct Entry {
+        std::shared_ptr<T> element;
+        // The folded key while the collection is not indexed, else empty.
+        std::string key;
+    };
+    using Entries = std::vector<Entry>;
+
 public:
     using Ptr = std::shared_ptr<T>;
-    using const_iterator = typename std::vector<Ptr>::const_iterator;
+    static constexpr size_t IndexedFrom = 8;
+
+    // Enumerates the elements in order.
+    class const_iterator {
+    public:
+        using iterator_category = std::forward_iterator_tag;
+        using value_type = Ptr;
+        using difference_type = std::ptrdiff_t;
+        using pointer = const Ptr*;
+        using reference = const Ptr&;
+
+        const_iterator() = default;
+        explicit const_iterator(typename Entries::const_iterator at) : at_(at) {}
+        reference operator*() const { return at_->element; }
+        pointer operator->() const { return &at_->element; }
+        const_iterator& operator++()
+        {
+            ++at_;
+            return *this;
+        }
+        const_iterator operator++(int) { return const_iterator(at_++); }
+        bool operator==(const const_iterator&) const = default;
+
+    private:
+        typename Entries::const_iterator at_;
+    };
 
     // Sets the element's key field, then files it at the end. A key that is
     // already held fails with the duplicate-key error and changes nothing.
@@ -31,12 +71,17 @@ public:
     // The element, or nothing for an unknown key or a position out of range.
     Ptr Item(const std::string& key) const
     {
-        const auto it = index_.find(Platform::TextKey::fold(key));
-        return it == index_.end() ? nullptr : it->second;
+        const std::string folded = Platform::TextKey::fold(key);
+        if (indexed()) {
+            const auto it = index_.find(folded);
+            return it == index_.end() ? nullptr : it->second;
+        }
+        const auto it = findEntry(folded);
+        return it == items_.end() ? nullptr : it->element;
     }
     Ptr Item(int64_t position) const
     {
-        return position >= 1 && position <= Count() ? items_[static_cast<size_t>(position - 1)] : nullptr;
+        return position >= 1 && position <= Count() ? items_[static_cast<size_t>(position - 1)].element : nullptr;
     }
 
     int32_t Count() const { return static_cast<int32_t>(items_.size()); }
@@ -45,26 +90,34 @@ public:
     // range with subscript out of range.
     void Remove(const std::string& key)
     {
-        const auto it = index_.find(Platform::TextKey::fold(key));
-        if (it == index_.end()) Platform::Raise(Platform::Err::MissingElement, "Collection.Remove");
-        eraseFromOrder(it->second.get());
-        index_.erase(it);
+        const std::string folded = Platform::TextKey::fold(key);
+        if (indexed()) {
+            const auto it = index_.find(folded);
+            if (it == index_.end()) Platform::Raise(Platform::Err::MissingElement, "Collection.Remove");
+            items_.erase(entryOf(it->second.get()));
+            index_.erase(it);
+        } else {
+            const auto it = findEntry(folded);
+            if (it == items_.end()) Platform::Raise(Platform::Err::MissingElement, "Collection.Remove");
+            items_.erase(it);
+        }
         ModelRevision::collectionChanged();
     }
     void Remove(int64_t position)
     {
         const Ptr element = Item(position);
         if (!element) Platform::Raise(Platform::Err::SubscriptOutOfRange, "Collection.Remove");
-        for (auto it = index_.begin(); it != index_.end(); ++it) {
-            if (it->second == element) { index_.erase(it); break; }
+        if (indexed()) {
+            for (auto it = index_.begin(); it != index_.end(); ++it) {
+                if (it->second == element) { index_.erase(it); break; }
+            }
         }
         items_.erase(items_.begin() + (position - 1));
         ModelRevision::collectionChanged();
     }
 
-    // Enumeration in order.
-    const_iterator begin() const { return items_.begin(); }
-    const_iterator end() const { return items_.end(); }
+    const_iterator begin() const { return const_iterator(items_.begin()); }
+    const_iterator end() const { return const_iterator(items_.end()); }
 
 protected:
     // The collection's section of the event file: a header with the
@@ -74,7 +127,7 @@ protected:
     void SaveSection(CLoadSaveObject& stream, const std::string& className) const
     {
         stream.WriteHEADER(className, 0);
-        for (const auto& element : items_) element->Save(stream);
+        for (const auto& entry : items_) entry.element->Save(stream);
     }
     void LoadSection(CLoadSaveObject& stream, const std::string& className)
     {
@@ -93,36 +146,59 @@ protected:
     {
         const Ptr element = Item(key);
         if (!element) Platform::Raise(Platform::Err::MissingElement, "Collection.Add");
-        for (size_t i = 0; i < items_.size(); ++i) {
-            if (items_[i] == element) return i;
-        }
-        return items_.size();
+        return static_cast<size_t>(entryOf(element.get()) - items_.begin());
     }
 
     Ptr insert(Ptr element, const std::string& key, size_t position)
     {
         KeyField::set(*element, key);
-        const auto [slot, added] = index_.try_emplace(Platform::TextKey::fold(key), element);
-        if (!added) Platform::Raise(Platform::Err::DuplicateKey, "Collection.Add");
-        try {
-            items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(position), element);
-        } catch (...) {
-            index_.erase(slot);
-            throw;
+        std::string folded = Platform::TextKey::fold(key);
+        if (items_.capacity() == 0) items_.reserve(4);
+        const auto at = items_.begin() + static_cast<std::ptrdiff_t>(position);
+        if (indexed()) {
+            const auto [slot, added] = index_.try_emplace(std::move(folded), element);
+            if (!added) raiseDuplicate();
+            try {
+                items_.insert(at, Entry{element, {}});
+            } catch (...) {
+                index_.erase(slot);
+                throw;
+            }
+        } else {
+            if (findEntry(folded) != items_.end()) raiseDuplicate();
+            items_.insert(at, Entry{element, std::move(folded)});
+            if (items_.size() == IndexedFrom) buildIndex();
         }
         ModelRevision::collectionChanged();
         return element;
     }
 
 private:
-    void eraseFromOrder(const T* element)
+    // Once emptied, a collection starts again without its index.
+    bool indexed() const { return !index_.empty(); }
+
+    typename Entries::const_iterator findEntry(const std::string& folded) const
     {
-        for (auto it = items_.begin(); it != items_.end(); ++it) {
-            if (it->get() == element) { items_.erase(it); return; }
-        }
+        return std::find_if(items_.begin(), items_.end(), [&](const Entry& e) { return e.key == folded; });
+    }
+    typename Entries::const_iterator entryOf(const T* element) const
+    {
+        return std::find_if(items_.begin(), items_.end(), [&](const Entry& e) { return e.element.get() == element; });
     }
 
-    std::vector<Ptr> items_;
+    [[noreturn]] static void raiseDuplicate() { Platform::Raise(Platform::Err::DuplicateKey, "Collection.Add"); }
+
+    // Moves the keys from beside the elements into the index.
+    void buildIndex()
+    {
+        std::unordered_map<std::string, Ptr> index;
+        index.reserve(items_.size() * 2);
+        for (const auto& entry : items_) index.emplace(entry.key, entry.element);
+        index_ = std::move(index);
+        for (auto& entry : items_) entry.key = std::string();
+    }
+
+    Entries items_;
     std::unordered_map<std::string, Ptr> index_;
 };
 

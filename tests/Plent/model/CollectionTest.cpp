@@ -86,6 +86,44 @@ TEST(KeyedCollection, RemoveByPositionForgetsTheKey)
     EXPECT_EQ(order(c), (std::vector<std::string>{"b", "a"}));
 }
 
+// Small collections find their keys by comparing them in turn, larger ones
+// through an index; either way every key is found whatever its letter case,
+// under the key it was added with, and nowhere after its removal.
+class KeyedCollectionSizes : public ::testing::TestWithParam<int> {
+protected:
+    static std::string key(int i) { return "Event Ä" + std::to_string(i); }
+    static std::string shouted(int i) { return "EVENT ä" + std::to_string(i); }
+};
+
+TEST_P(KeyedCollectionSizes, FindRefuseAndRemoveAlikeOnEitherSideOfTheIndex)
+{
+    const int n = GetParam();
+    colPlents c;
+    for (int i = 0; i < n; ++i) c.Add(event(), key(i));
+    c.Item(1)->setIdentifier("renamed");
+    for (int i = 0; i < n; ++i) {
+        ASSERT_NE(c.Item(shouted(i)), nullptr) << i;
+        EXPECT_EQ(c.Item(shouted(i)), c.Item(i + 1));
+        EXPECT_EQ(errorOf([&] { c.Add(event(), shouted(i)); }), 457);
+    }
+    EXPECT_EQ(c.Item("renamed"), nullptr);
+    EXPECT_EQ(c.Count(), n);
+
+    c.Add(event(), "first", shouted(0));
+    EXPECT_EQ(c.Item(1), c.Item("FIRST"));
+    c.Remove(shouted(n - 1));
+    c.Remove(2);
+    EXPECT_EQ(c.Item(key(0)), nullptr);
+    EXPECT_EQ(c.Item(key(n - 1)), nullptr);
+    EXPECT_EQ(c.Count(), n - 1);
+    while (c.Count() > 0) c.Remove(1);
+    c.Add(event(), key(0));
+    EXPECT_EQ(c.Item(shouted(0)), c.Item(1));
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, KeyedCollectionSizes,
+                         ::testing::Values(2, int(colPlents::IndexedFrom) - 1, int(colPlents::IndexedFrom), 50));
+
 TEST(colPlents, AddBeforeInsertsAheadOfThatEvent)
 {
     colPlents c;
