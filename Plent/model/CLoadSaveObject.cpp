@@ -157,6 +157,12 @@ bool CLoadSaveObject::ReadHEADER(std::string& name, int16_t& version)
     return guarded("CLSO::ReadHEADER", [&] {
         openFor(ForReading);
         SavePos();
+        if (savedPosition_ == lastHeader_.start) {
+            name = lastHeader_.name;
+            version = lastHeader_.version;
+            current().seek(lastHeader_.end);
+            return true;
+        }
         int16_t magic = 0, readVersion = 0;
         if (!ReadINTEGER(magic) || magic != HeaderMagic || !ReadSTRING(name) || !ReadINTEGER(readVersion)) {
             name.clear();
@@ -164,6 +170,7 @@ bool CLoadSaveObject::ReadHEADER(std::string& name, int16_t& version)
             return false;
         }
         version = readVersion;
+        lastHeader_ = {savedPosition_, current().position(), name, version};
         return true;
     });
 }
@@ -185,6 +192,7 @@ BinaryFile& CLoadSaveObject::current()
 void CLoadSaveObject::abandon() noexcept
 {
     file_ = nullptr;
+    lastHeader_.start = -1;
     reader_.reset();
     writer_.reset();
 }

@@ -84,6 +84,14 @@ private:
     Platform::BinaryFile* file_ = nullptr;
     int64_t savedPosition_ = 0;
     std::vector<std::string> notices_;
+    // The last header read: sections peek at a header before they read it,
+    // and the second read takes it from here.
+    struct HeaderRead {
+        int64_t start = -1;
+        int64_t end = 0;
+        std::string name;
+        int16_t version = 0;
+    } lastHeader_;
 };
 
 } // namespace Plent
