@@ -5,8 +5,8 @@
 
 namespace Platform {
 
-ServerModule::ServerModule(std::vector<Class> classes, const void* addressInModule)
-    : classes_(std::move(classes)), address_(addressInModule)
+ServerModule::ServerModule(std::vector<Class> classes, const void* addressInModule, ServerLock* lock)
+    : classes_(std::move(classes)), address_(addressInModule), lock_(lock ? *lock : ownLock_)
 {
 }
 

@@ -19,7 +19,9 @@ public:
     };
 
     // addressInModule: any address inside the server, to find its file.
-    ServerModule(std::vector<Class> classes, const void* addressInModule);
+    // lock: where the server's objects count themselves, when that lives
+    // outside the module; nullptr gives the module a lock of its own.
+    ServerModule(std::vector<Class> classes, const void* addressInModule, ServerLock* lock = nullptr);
 
     HRESULT getClassObject(const Guid* clsid, const Guid* iid, void** ppv);
     HRESULT canUnloadNow() const;
@@ -32,7 +34,8 @@ public:
 private:
     std::vector<Class> classes_;
     const void* address_;
-    ServerLock lock_;
+    ServerLock ownLock_;
+    ServerLock& lock_;
 };
 
 } // namespace Platform

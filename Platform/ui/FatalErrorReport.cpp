@@ -4,7 +4,7 @@
 
 #include <iostream>
 
-#include "MessageBox.h"
+#include "Platform/boxes/MessageBox.h"
 
 namespace Platform {
 

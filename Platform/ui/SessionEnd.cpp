@@ -4,6 +4,8 @@
 #include <QDialog>
 #include <QWidget>
 
+#include "Platform/boxes/MessageBox.h"
+
 namespace Platform {
 
 namespace {
@@ -41,11 +43,16 @@ void closeEveryWindow()
 void SessionEnd::begin()
 {
     begun() = true;
+    MessageBox::setEnding(true);
     if (qobject_cast<QApplication*>(QCoreApplication::instance())) closeEveryWindow();
 }
 
 bool SessionEnd::hasBegun() { return begun(); }
 
-void SessionEnd::reset() { begun() = false; }
+void SessionEnd::reset()
+{
+    begun() = false;
+    MessageBox::setEnding(false);
+}
 
 } // namespace Platform

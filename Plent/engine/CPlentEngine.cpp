@@ -10,7 +10,7 @@
 #include "Platform/automation/RuntimeError.h"
 #include "Platform/dates/Clock.h"
 #include "Platform/locale/LocaleDates.h"
-#include "Platform/ui/MessageBox.h"
+#include "Platform/boxes/MessageBox.h"
 
 namespace Plent {
 

@@ -1,6 +1,6 @@
 #include "CPlentEngineServer.h"
 
-#include "KalvorServer.h"
+#include "KalvorServerLock.h"
 #include "Platform/automation/ErrorInfo.h"
 
 using Platform::Guarded;

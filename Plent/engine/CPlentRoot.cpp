@@ -1,6 +1,6 @@
 #include "CPlentRoot.h"
 
-#include "KalvorServer.h"
+#include "KalvorServerLock.h"
 
 namespace Plent {
 

@@ -1,5 +1,7 @@
 #include "EngineWindows.h"
 
+#include <utility>
+
 #include "Platform/automation/AutomationError.h"
 #include "Platform/automation/RuntimeError.h"
 
@@ -9,7 +11,7 @@ namespace {
 EngineWindows* installed = nullptr;
 }
 
-void EngineWindows::Install(EngineWindows* factory) { installed = factory; }
+EngineWindows* EngineWindows::Install(EngineWindows* factory) { return std::exchange(installed, factory); }
 
 EngineWindows& EngineWindows::Get()
 {

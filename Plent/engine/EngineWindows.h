@@ -16,7 +16,8 @@ public:
     virtual Platform::ComPtr<IListWindow> NewListWindow() = 0;
     virtual std::unique_ptr<IPlentForm> NewPlentForm() = 0;
 
-    static void Install(EngineWindows* factory);
+    // Returns the factory installed before, nullptr when there was none.
+    static EngineWindows* Install(EngineWindows* factory);
     // The installed factory; fails with "object not set" when none is.
     static EngineWindows& Get();
 };

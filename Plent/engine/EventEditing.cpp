@@ -3,7 +3,7 @@
 #include "CPlentEngine.h"
 #include "EngineWindows.h"
 #include "Platform/automation/AutomationError.h"
-#include "Platform/ui/MessageBox.h"
+#include "Platform/boxes/MessageBox.h"
 
 namespace Plent {
 

@@ -14,7 +14,7 @@
 #include "Platform/modules/Library.h"
 #include "Platform/text/Cp1252.h"
 #include "Platform/text/TextKey.h"
-#include "Platform/ui/MessageBox.h"
+#include "Platform/boxes/MessageBox.h"
 #include "Platform/ui/UiProperties.h"
 
 using Platform::UiProperties;

@@ -11,7 +11,7 @@
 #include "Platform/automation/AutomationError.h"
 #include "Platform/automation/RuntimeError.h"
 #include "Platform/ui/ActiveBar.h"
-#include "Platform/ui/MessageBox.h"
+#include "Platform/boxes/MessageBox.h"
 #include "Platform/ui/ReportList.h"
 
 namespace Plent {

@@ -20,7 +20,7 @@
 #include "Platform/automation/Registry.h"
 #include "Platform/automation/Runtime.h"
 #include "Platform/ui/ActiveBar.h"
-#include "Platform/ui/MessageBox.h"
+#include "Platform/boxes/MessageBox.h"
 #include "RunnerDirectory.h"
 #include "support/QtAppEnvironment.h"
 

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "Platform/ui/Form.h"
-#include "Platform/ui/MessageBox.h"
+#include "Platform/boxes/MessageBox.h"
 #include "Platform/ui/SessionEnd.h"
 #include "support/QtAppEnvironment.h"
 

@@ -18,7 +18,6 @@
 #include "Plent/scheduling/SchedulingFixtures.h"
 #include "Platform/dates/Clock.h"
 #include "ScriptedEditor.h"
-#include "support/QtAppEnvironment.h"
 
 using namespace SchedulingFixtures;
 using Plent::CPlentEngine;

@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "Platform/ui/MessageBox.h"
+#include "Platform/boxes/MessageBox.h"
 
 namespace SchedulingFixtures {
 

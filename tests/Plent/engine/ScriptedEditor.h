@@ -1,16 +1,19 @@
 #pragma once
-// The real editor window, shown by a script instead of a user: the engine
-// gets its editors from a factory that wraps each one, and every modal
-// showing runs the next step, which fills the window through its controls
-// and answers whether the user confirmed it.
+// The editor window, shown by a script instead of a user: the engine gets
+// its editors from a factory that wraps each one around a window without
+// widgets, and every modal showing runs the next step, which fills the
+// window and answers whether the user confirmed it.
 #include <deque>
 #include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
 
+#include "FakeEditorForm.h"
 #include "Plent/engine/EngineWindows.h"
 #include "Plent/engine/IPlentForm.h"
+#include "Platform/automation/AutomationError.h"
+#include "Platform/automation/RuntimeError.h"
 
 namespace SchedulingFixtures {
 
@@ -80,11 +83,12 @@ private:
     bool confirmed_ = false;
 };
 
-// Installed while it lives; the library's own factory makes the windows.
+// Installed while it lives; the factory installed before comes back after.
+// It opens editors only.
 class ScriptedEditors : public Plent::EngineWindows {
 public:
-    ScriptedEditors() : library_(Plent::EngineWindows::Get()) { Install(this); }
-    ~ScriptedEditors() override { Install(&library_); }
+    ScriptedEditors() : previous_(Install(this)) {}
+    ~ScriptedEditors() override { Install(previous_); }
     ScriptedEditors(const ScriptedEditors&) = delete;
     ScriptedEditors& operator=(const ScriptedEditors&) = delete;
 
@@ -94,17 +98,20 @@ public:
         return *this;
     }
 
-    Platform::ComPtr<Plent::IListWindow> NewListWindow() override { return library_.NewListWindow(); }
+    Platform::ComPtr<Plent::IListWindow> NewListWindow() override
+    {
+        Platform::Raise(Platform::Err::ObjectNotSet, "ScriptedEditors", "A script opens no list window");
+    }
     std::unique_ptr<Plent::IPlentForm> NewPlentForm() override
     {
-        return std::make_unique<ScriptedForm>(library_.NewPlentForm(), record, steps);
+        return std::make_unique<ScriptedForm>(std::make_unique<FakeEditorForm>(), record, steps);
     }
 
     EditorRecord record;
     std::deque<ScriptedForm::Step> steps;
 
 private:
-    Plent::EngineWindows& library_;
+    Plent::EngineWindows* previous_;
 };
 
 } // namespace SchedulingFixtures

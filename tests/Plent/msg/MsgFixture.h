@@ -11,7 +11,7 @@
 
 #include "Plent/msg/CMsg.h"
 #include "Platform/modules/Library.h"
-#include "Platform/ui/MessageBox.h"
+#include "Platform/boxes/MessageBox.h"
 #include "support/QtAppEnvironment.h"
 
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }

@@ -11,7 +11,7 @@
 #include "Plent/runstate/PollRecorder.h"
 #include "Platform/automation/AutomationError.h"
 #include "Platform/files/FileIdentity.h"
-#include "Platform/ui/MessageBox.h"
+#include "Platform/boxes/MessageBox.h"
 #include "support/FileContents.h"
 
 using namespace Plent;

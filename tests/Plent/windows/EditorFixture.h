@@ -22,7 +22,7 @@
 #include "Platform/automation/AutomationError.h"
 #include "Platform/dates/Clock.h"
 #include "Platform/ui/Grid.h"
-#include "Platform/ui/MessageBox.h"
+#include "Platform/boxes/MessageBox.h"
 #include "Platform/ui/TabControl.h"
 #include "support/QtAppEnvironment.h"
 

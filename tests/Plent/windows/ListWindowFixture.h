@@ -19,7 +19,7 @@
 #include "Platform/dates/Clock.h"
 #include "Platform/dates/DateTime.h"
 #include "Platform/ui/ActiveBar.h"
-#include "Platform/ui/MessageBox.h"
+#include "Platform/boxes/MessageBox.h"
 #include "Platform/ui/ReportList.h"
 #include "support/QtAppEnvironment.h"
 

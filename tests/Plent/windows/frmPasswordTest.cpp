@@ -13,7 +13,7 @@
 #include "Plent/windows/frmPassword.h"
 #include "Platform/modules/Library.h"
 #include "Platform/modules/ModulePath.h"
-#include "Platform/ui/MessageBox.h"
+#include "Platform/boxes/MessageBox.h"
 #include "support/QtAppEnvironment.h"
 
 using Plent::frmPassword;

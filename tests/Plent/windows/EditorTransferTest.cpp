@@ -16,7 +16,7 @@
 #include "Platform/automation/RuntimeError.h"
 #include "Platform/locale/LocaleDates.h"
 #include "Plent/engine/CPlentEngine.h"
-#include "Platform/ui/MessageBox.h"
+#include "Platform/boxes/MessageBox.h"
 #include "Plent/scheduling/SchedulingFixtures.h"
 #include "Platform/dates/Clock.h"
 #include "support/QtAppEnvironment.h"
