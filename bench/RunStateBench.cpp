@@ -102,6 +102,16 @@ void BM_RecordPollAndWriteState(benchmark::State& state)
 }
 BENCHMARK(BM_RecordPollAndWriteState)->UseManualTime()->Unit(benchmark::kMillisecond);
 
+// A poll of the runner with nothing due, the recording around it included.
+void BM_IdlePoll(benchmark::State& state)
+{
+    SampleRun run;
+    run.poll();
+    for (auto _ : state) benchmark::DoNotOptimize(run.poll());
+    run.check(state);
+}
+BENCHMARK(BM_IdlePoll)->Unit(benchmark::kMicrosecond);
+
 // The state holds the hundred events a poll handed out; the file changes
 // (a save puts a new file in its place) before every reload.
 void BM_ReloadChangedFileWithState(benchmark::State& state)
