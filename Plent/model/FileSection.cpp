@@ -57,7 +57,8 @@ std::string FileSection::ReadString(CLoadSaveObject& stream)
 void FileSection::WriteBoolean(CLoadSaveObject& stream, bool value) { stream.WriteINTEGER(value ? -1 : 0); }
 
 // Bytes that do not begin with a header's magic end a section quietly; a
-// header whose magic is there but whose rest the file cuts off does not.
+// header whose magic is there but whose rest the file cuts off does not,
+// nor do the last one to three bytes of a file, too few for any header.
 bool FileSection::readHeader(CLoadSaveObject& stream, std::string& name)
 {
     int16_t version = 0;
@@ -66,19 +67,24 @@ bool FileSection::readHeader(CLoadSaveObject& stream, std::string& name)
     return false;
 }
 
-// Reads on from where a header was not found; only the end of the file can
-// have stopped it after a magic, so the position is then at that end.
+// Reads on from where a header was not found. A header's magic with less
+// than a whole header after it, and fewer bytes than a header's magic and
+// its name's length, can only be a file cut inside a header; reading has
+// then stopped at the end of the file.
 bool FileSection::endsInsideHeader(CLoadSaveObject& stream)
 {
     stream.SavePos();
+    const int64_t start = stream.Position();
     int16_t magic = 0, version = 0;
     std::string name;
     if (stream.ReadINTEGER(magic) && magic == CLoadSaveObject::HeaderMagic) {
         if (stream.ReadSTRING(name)) stream.ReadINTEGER(version);
         return true;
     }
-    stream.RestorePos();
-    return false;
+    int16_t length = 0;
+    const bool cut = stream.Position() > start && !stream.ReadINTEGER(length);
+    if (!cut) stream.RestorePos();
+    return cut;
 }
 
 void FileSection::raiseCutShort(CLoadSaveObject& stream, const char* operation)
