@@ -8,6 +8,7 @@ namespace {
 
 struct Seam {
     MessageBox::Handler handler;
+    MessageBox::Asker asker;
     MessageBox::Presenter* presenter = nullptr;
     bool ending = false;
 };
@@ -25,19 +26,28 @@ void writeToStandardError(const std::string& text, const std::string& title)
     std::cerr << title << ": " << text << std::endl;
 }
 
-void showDefault(const std::string& text, const std::string& title)
+void showBox(const std::string& text, const std::string& title, MessageBox::Icon icon)
 {
-    if (!canPresent()) return writeToStandardError(text, title);
-    seam().presenter->present(text, title);
+    if (seam().ending || (!seam().handler && !canPresent())) writeToStandardError(text, title);
+    else if (seam().handler) seam().handler(text, title);
+    else seam().presenter->present(text, title, icon);
 }
 
 } // namespace
 
-void MessageBox::show(const std::string& text, const std::string& title)
+void MessageBox::show(const std::string& text, const std::string& title) { showBox(text, title, Icon::Information); }
+
+void MessageBox::showError(const std::string& text, const std::string& title) { showBox(text, title, Icon::Error); }
+
+int MessageBox::ask(const std::string& text, const std::vector<std::string>& buttons, int escape,
+                    const std::string& title)
 {
-    if (seam().ending) writeToStandardError(text, title);
-    else if (seam().handler) seam().handler(text, title);
-    else showDefault(text, title);
+    if (seam().ending || (!seam().asker && !canPresent())) {
+        writeToStandardError(text, title);
+        return escape;
+    }
+    if (seam().asker) return seam().asker(text, buttons);
+    return seam().presenter->ask(text, title, buttons, escape);
 }
 
 bool MessageBox::opensBoxes() { return !seam().ending && (seam().handler || canPresent()); }
@@ -46,6 +56,13 @@ MessageBox::Handler MessageBox::setHandler(Handler h)
 {
     auto previous = std::move(seam().handler);
     seam().handler = std::move(h);
+    return previous;
+}
+
+MessageBox::Asker MessageBox::setAsker(Asker a)
+{
+    auto previous = std::move(seam().asker);
+    seam().asker = std::move(a);
     return previous;
 }
 

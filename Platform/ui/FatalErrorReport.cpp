@@ -14,7 +14,7 @@ void FatalErrorReport::show(const AutomationError& error)
     const std::string line = error.report();
     const std::string program = QCoreApplication::applicationName().toStdString();
     std::cerr << program << ": " << line << std::endl;
-    if (MessageBox::opensBoxes()) MessageBox::show(line, program);
+    if (MessageBox::opensBoxes()) MessageBox::showError(line, program);
 }
 
 } // namespace Platform

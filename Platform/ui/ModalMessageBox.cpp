@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QString>
 
 #include "Platform/boxes/MessageBox.h"
@@ -27,10 +28,28 @@ public:
         return platform != "offscreen" && platform != "minimal";
     }
 
-    void present(const std::string& text, const std::string& title) override
+    void present(const std::string& text, const std::string& title, MessageBox::Icon icon) override
     {
-        QMessageBox::information(QApplication::activeWindow(), QString::fromStdString(title),
-                                 QString::fromStdString(text), QMessageBox::Ok);
+        QMessageBox box(icon == MessageBox::Icon::Error ? QMessageBox::Critical : QMessageBox::Information,
+                        QString::fromStdString(title), QString::fromStdString(text), QMessageBox::Ok,
+                        QApplication::activeWindow());
+        box.exec();
+    }
+
+    int ask(const std::string& text, const std::string& title, const std::vector<std::string>& buttons,
+            int escape) override
+    {
+        QMessageBox box(QMessageBox::Question, QString::fromStdString(title), QString::fromStdString(text),
+                        QMessageBox::NoButton, QApplication::activeWindow());
+        std::vector<QPushButton*> added;
+        for (const std::string& caption : buttons)
+            added.push_back(box.addButton(QString::fromStdString(caption), QMessageBox::ActionRole));
+        if (escape >= 0 && escape < static_cast<int>(added.size())) box.setEscapeButton(added[escape]);
+        if (!added.empty()) box.setDefaultButton(added.front());
+        box.exec();
+        for (size_t i = 0; i < added.size(); ++i)
+            if (box.clickedButton() == added[i]) return static_cast<int>(i);
+        return escape;
     }
 };
 

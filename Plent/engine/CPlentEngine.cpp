@@ -24,7 +24,7 @@ auto CPlentEngine::announcingTableFailure(Rule rule)
     try {
         return rule();
     } catch (const Platform::AutomationError& e) {
-        if (e.source() == FixedDateTable::Source) Platform::MessageBox::show(FixedDateTable::FailureNotice());
+        if (e.source() == FixedDateTable::Source) Platform::MessageBox::showError(FixedDateTable::FailureNotice());
         throw;
     }
 }

@@ -40,7 +40,7 @@ void EventEditing::Add(const std::string& before)
             engine_.FormToCollections(*form, before);
             return;
         } catch (const Platform::AutomationError&) {
-            Platform::MessageBox::show(AddFailedText);
+            Platform::MessageBox::showError(AddFailedText);
         }
     }
 }

@@ -15,7 +15,17 @@ namespace {
 class RecordingPresenter : public MessageBox::Presenter {
 public:
     bool canPresent() const override { return screen; }
-    void present(const std::string& text, const std::string& title) override { shown.push_back(title + ": " + text); }
+    void present(const std::string& text, const std::string& title, MessageBox::Icon icon) override
+    {
+        shown.push_back(title + ": " + text + (icon == MessageBox::Icon::Error ? " (error)" : ""));
+    }
+    int ask(const std::string& text, const std::string& title, const std::vector<std::string>& buttons, int) override
+    {
+        shown.push_back(title + ": " + text + " " + std::to_string(buttons.size()));
+        return answer;
+    }
+
+    int answer = 0;
 
     bool screen = true;
     std::vector<std::string> shown;
@@ -26,6 +36,7 @@ protected:
     void TearDown() override
     {
         MessageBox::setHandler({});
+        MessageBox::setAsker({});
         MessageBox::setPresenter(nullptr);
         MessageBox::setEnding(false);
     }
@@ -61,8 +72,9 @@ TEST_F(MessageBoxSeam, AHandlerTakesEveryTextBeforeThePresenterUntilItIsTakenAwa
     const MessageBox::Handler previous = MessageBox::setHandler({});
     ASSERT_TRUE(previous);
     MessageBox::show("second", "title");
+    MessageBox::showError("failed", "title");
     EXPECT_EQ(handled, std::vector<std::string>{"Kalvor: first"});
-    EXPECT_EQ(presenter.shown, std::vector<std::string>{"title: second"});
+    EXPECT_EQ(presenter.shown, (std::vector<std::string>{"title: second", "title: failed (error)"}));
 }
 
 TEST_F(MessageBoxSeam, APresenterWithoutAScreenLeavesTheTextToStandardError)
@@ -90,4 +102,31 @@ TEST_F(MessageBoxSeam, OnceTheProgramIsEndingNoBoxOpensUntilItGoesOnAgain)
     EXPECT_TRUE(MessageBox::opensBoxes());
     MessageBox::show("after", "title");
     EXPECT_EQ(presenter.shown, std::vector<std::string>{"title: after"});
+}
+
+// A question goes to the asker, else to the presenter; where neither can
+// answer it gets the escape button, and its text is not lost.
+TEST_F(MessageBoxSeam, AQuestionIsAnsweredByTheAskerThePresenterOrItsEscapeButton)
+{
+    const std::vector<std::string> buttons{"Save", "Discard", "Cancel"};
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(MessageBox::ask("save?", buttons, 2, "title"), 2);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "title: save?\n");
+
+    MessageBox::setPresenter(&presenter);
+    presenter.answer = 1;
+    EXPECT_EQ(MessageBox::ask("save?", buttons, 2, "title"), 1);
+    EXPECT_EQ(presenter.shown, std::vector<std::string>{"title: save? 3"});
+
+    std::vector<std::string> asked;
+    MessageBox::setAsker([&](const std::string& text, const std::vector<std::string>& b) {
+        asked.push_back(text + " " + b.front());
+        return 0;
+    });
+    EXPECT_EQ(MessageBox::ask("save?", buttons, 2), 0);
+    EXPECT_EQ(asked, std::vector<std::string>{"save? Save"});
+    MessageBox::setEnding(true);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(MessageBox::ask("late?", buttons, 2, "title"), 2) << "no question once the program ends";
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "title: late?\n");
 }
