@@ -1,5 +1,7 @@
 #pragma once
+#include "support/CivilTime.h"
 #include "support/FileContents.h"
+#include "support/TempDir.h"
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -42,26 +44,9 @@ inline CtlRun ctl(const std::vector<std::string>& words, const std::string& inpu
 }
 
 // A directory of its own, removed with everything in it afterwards.
-class TempDir {
-public:
-    TempDir()
-    {
-        std::string pattern = (fs::temp_directory_path() / "pelmorctl-XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data());
-    }
-    ~TempDir() { fs::remove_all(path_); }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
+using TempDir = TestSupport::TempDir;
 
-private:
-    fs::path path_;
-};
-
-inline DateTime at(int y, int mo, int d, int h = 0, int mi = 0, int s = 0)
-{
-    return DateTime::fromCivil(y, mo, d, h, mi, s);
-}
+using TestSupport::at;
 
 // The real moment of a local wall-clock time.
 inline Platform::LocalTime::TimePoint real(DateTime wall) { return Platform::LocalTime::toSystem(wall); }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "Platform/dates/LocalTime.h"
+#include "support/CivilTime.h"
 #include "support/ScopedTimeZone.h"
 
 using Platform::DateTime;
@@ -11,7 +12,7 @@ namespace {
 // Berlin's rules as a POSIX zone, so the tests need no time zone database.
 constexpr const char* Berlin = "CET-1CEST,M3.5.0,M10.5.0/3";
 
-DateTime at(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) { return DateTime::fromCivil(y, mo, d, h, mi, s); }
+using TestSupport::at;
 
 LocalTime::TimePoint utc(year_month_day day, int h, int mi = 0, int s = 0)
 {

@@ -4,6 +4,7 @@
 
 #include "Platform/locale/LocaleDateTime.h"
 #include "Platform/locale/LocaleDates.h"
+#include "support/CivilTime.h"
 
 using Platform::DateTime;
 using Platform::LocaleDates;
@@ -22,7 +23,7 @@ private:
     QLocale previous_;
 };
 
-DateTime at(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) { return DateTime::fromCivil(y, mo, d, h, mi, s); }
+using TestSupport::at;
 
 } // namespace
 

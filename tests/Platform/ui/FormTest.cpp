@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Platform/ui/Form.h"
+#include "RecordingForm.h"
 #include "support/QtAppEnvironment.h"
 
 using Platform::Form;
@@ -16,26 +17,6 @@ using Platform::ShowStyle;
 using Platform::UnloadMode;
 
 namespace {
-
-// Records the hooks; refuses unloading while refuse is set, and can hide
-// itself when it refuses (as a dialog whose close box acts like Cancel).
-template <class Base>
-class RecordingForm : public Form<Base> {
-public:
-    std::vector<UnloadMode> queries;
-    int unloads = 0;
-    bool refuse = false;
-    bool hideWhenRefusing = false;
-
-protected:
-    void Form_QueryUnload(bool& Cancel, UnloadMode mode) override
-    {
-        queries.push_back(mode);
-        Cancel = refuse;
-        if (refuse && hideWhenRefusing) this->Hide();
-    }
-    void Form_Unload() override { ++unloads; }
-};
 
 using MainForm = RecordingForm<QMainWindow>;
 using DialogForm = RecordingForm<QDialog>;

@@ -14,6 +14,7 @@
 #include "Platform/ui/Form.h"
 #include "Platform/boxes/MessageBox.h"
 #include "Platform/ui/SessionEnd.h"
+#include "RecordingForm.h"
 #include "support/QtAppEnvironment.h"
 
 using Platform::Form;
@@ -25,18 +26,8 @@ namespace {
 
 // Refuses every close it is asked about.
 template <class Base>
-class StubbornForm : public Form<Base> {
-public:
-    std::vector<UnloadMode> queries;
-    int unloads = 0;
-
-protected:
-    void Form_QueryUnload(bool& Cancel, UnloadMode mode) override
-    {
-        queries.push_back(mode);
-        Cancel = true;
-    }
-    void Form_Unload() override { ++unloads; }
+struct StubbornForm : RecordingForm<Base> {
+    StubbornForm() { this->refuse = true; }
 };
 
 class SessionEndTest : public ::testing::Test {

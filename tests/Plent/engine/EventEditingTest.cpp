@@ -13,13 +13,14 @@
 #include "Platform/automation/AutomationError.h"
 #include "Platform/automation/RuntimeError.h"
 #include "Platform/locale/LocaleDates.h"
-#include "MessageBoxRecorder.h"
+#include "support/MessageBoxRecorder.h"
 #include "Plent/engine/CPlentEngine.h"
 #include "Plent/scheduling/SchedulingFixtures.h"
 #include "Platform/dates/Clock.h"
 #include "ScriptedEditor.h"
 
 using namespace SchedulingFixtures;
+using TestSupport::MessageBoxRecorder;
 using Plent::CPlentEngine;
 using Plent::IPlentForm;
 namespace RetryMode = Plent::RetryMode;

@@ -10,13 +10,14 @@
 #include "Plent/scheduling/FixedDateTable.h"
 #include "Platform/automation/AutomationError.h"
 #include "Platform/automation/RuntimeError.h"
-#include "MessageBoxRecorder.h"
+#include "support/MessageBoxRecorder.h"
 #include "Plent/scheduling/SchedulingFixtures.h"
 #include "Platform/dates/Clock.h"
 #include "support/NamedPipe.h"
 
 using namespace Plent;
 using namespace SchedulingFixtures;
+using TestSupport::MessageBoxRecorder;
 namespace fs = std::filesystem;
 
 namespace {

@@ -1,5 +1,6 @@
 #pragma once
 #include "support/FileContents.h"
+#include "support/TempDir.h"
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -21,27 +22,7 @@ namespace fixtures {
 namespace fs = std::filesystem;
 
 // A directory of its own, removed with everything in it afterwards.
-class TempDir {
-public:
-    TempDir()
-    {
-        std::string pattern = (fs::temp_directory_path() / "eventfile-XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data());
-    }
-    ~TempDir() { fs::remove_all(path_); }
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-    const fs::path& path() const { return path_; }
-    std::vector<std::string> names() const
-    {
-        std::vector<std::string> out;
-        for (const auto& e : fs::directory_iterator(path_)) out.push_back(e.path().filename().string());
-        std::sort(out.begin(), out.end());
-        return out;
-    }
-
-private:
-    fs::path path_;
-};
+using TempDir = TestSupport::TempDir;
 
 inline std::string hex(const std::string& bytes)
 {

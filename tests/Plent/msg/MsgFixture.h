@@ -11,7 +11,7 @@
 
 #include "Plent/msg/CMsg.h"
 #include "Platform/modules/Library.h"
-#include "Platform/boxes/MessageBox.h"
+#include "support/MessageBoxRecorder.h"
 #include "support/QtAppEnvironment.h"
 
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
@@ -20,8 +20,6 @@ class MsgFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        previous_ = Platform::MessageBox::setHandler(
-            [this](const std::string& text, const std::string&) { boxes.push_back(text); });
         hMsg = Platform::LoadLibraryA(MSG_TEXTS_MODULE);
         ASSERT_GT(hMsg, 0);
         msg.setOffSet(1000);
@@ -29,13 +27,12 @@ protected:
     void TearDown() override
     {
         Platform::FreeLibrary(hMsg);
-        Platform::MessageBox::setHandler(previous_);
     }
 
     Plent::CMsg msg;
     Platform::ModuleHandle hMsg = 0;
-    std::vector<std::string> boxes;
+    TestSupport::MessageBoxRecorder recorder_;
+    std::vector<std::string>& boxes = recorder_.texts;
 
 private:
-    Platform::MessageBox::Handler previous_;
 };

@@ -11,7 +11,7 @@
 #include "Plent/runstate/PollRecorder.h"
 #include "Platform/automation/AutomationError.h"
 #include "Platform/files/FileIdentity.h"
-#include "Platform/boxes/MessageBox.h"
+#include "support/MessageBoxRecorder.h"
 #include "support/FileContents.h"
 
 using namespace Plent;
@@ -42,11 +42,7 @@ protected:
         engine_.Plents().Add(e, e->Identifier());
         engine_.Plents().Add(event("Mail", ""), "Mail");
         engine_.SaveObjects(file_);
-        previous_ = Platform::MessageBox::setHandler([this](const std::string& text, const std::string&) {
-            shown_.push_back(text);
-        });
     }
-    void TearDown() override { Platform::MessageBox::setHandler(previous_); }
 
     void expectRefused(const std::string& bytes)
     {
@@ -57,8 +53,8 @@ protected:
     QTemporaryDir dir_;
     std::string file_ = dir_.filePath("Pelmor.dat").toStdString();
     CPlentEngine engine_;
-    Platform::MessageBox::Handler previous_;
-    std::vector<std::string> shown_;
+    TestSupport::MessageBoxRecorder recorder_;
+    std::vector<std::string>& shown_ = recorder_.texts;
 };
 
 TEST_F(EventFileReloadTest, TakesAWholeFile)

@@ -7,6 +7,7 @@
 
 #include "Plent/model/colPlents.h"
 #include "Platform/dates/DateTime.h"
+#include "support/CivilTime.h"
 
 namespace Platform {
 // Readable dates in test failures.
@@ -23,7 +24,7 @@ namespace SchedulingFixtures {
 
 using Platform::DateTime;
 
-inline DateTime at(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) { return DateTime::fromCivil(y, mo, d, h, mi, s); }
+using TestSupport::at;
 inline Platform::Date date(int y, int mo, int d, int h = 0, int mi = 0) { return at(y, mo, d, h, mi).toDate(); }
 inline DateTime whenOf(Platform::Date d) { return DateTime::fromDate(d); }
 

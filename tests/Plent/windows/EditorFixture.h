@@ -22,7 +22,7 @@
 #include "Platform/automation/AutomationError.h"
 #include "Platform/dates/Clock.h"
 #include "Platform/ui/Grid.h"
-#include "Platform/boxes/MessageBox.h"
+#include "support/MessageBoxRecorder.h"
 #include "Platform/ui/TabControl.h"
 #include "support/QtAppEnvironment.h"
 
@@ -34,8 +34,6 @@ protected:
 
     void SetUp() override
     {
-        previousBox_ = Platform::MessageBox::setHandler(
-            [this](const std::string& text, const std::string&) { boxes.push_back(text); });
         QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
         open();
     }
@@ -43,7 +41,6 @@ protected:
     {
         form.reset();
         QLocale::setDefault(previousLocale_);
-        Platform::MessageBox::setHandler(previousBox_);
     }
 
     // A fresh window, initialised without a language library and shown.
@@ -118,9 +115,9 @@ protected:
 
     Platform::FixedClock clock{Platform::DateTime::fromCivil(2024, 3, 15, 8, 30, 15)};
     std::unique_ptr<Plent::frmPlent> form;
-    std::vector<std::string> boxes;
+    TestSupport::MessageBoxRecorder recorder_;
+    std::vector<std::string>& boxes = recorder_.texts;
 
 private:
     QLocale previousLocale_;
-    Platform::MessageBox::Handler previousBox_;
 };

@@ -16,7 +16,7 @@
 #include "Platform/automation/RuntimeError.h"
 #include "Platform/locale/LocaleDates.h"
 #include "Plent/engine/CPlentEngine.h"
-#include "Platform/boxes/MessageBox.h"
+#include "support/MessageBoxRecorder.h"
 #include "Plent/scheduling/SchedulingFixtures.h"
 #include "Platform/dates/Clock.h"
 #include "support/QtAppEnvironment.h"
@@ -34,15 +34,12 @@ protected:
     void SetUp() override
     {
         QLocale::setDefault(QLocale(QString::fromLatin1(GetParam())));
-        previousBox_ = Platform::MessageBox::setHandler(
-            [this](const std::string& text, const std::string&) { boxes.push_back(text); });
         form = Plent::EngineWindows::Get().NewPlentForm();
         form->Init(-1, 1100);
     }
     void TearDown() override
     {
         form.reset();
-        Platform::MessageBox::setHandler(previousBox_);
         QLocale::setDefault(previousLocale_);
     }
 
@@ -84,11 +81,11 @@ protected:
     Platform::FixedClock clock{at(2024, 3, 1, 10, 0)};
     CPlentEngine engine;
     std::unique_ptr<IPlentForm> form;
-    std::vector<std::string> boxes;
+    TestSupport::MessageBoxRecorder recorder_;
+    std::vector<std::string>& boxes = recorder_.texts;
 
 private:
     QLocale previousLocale_;
-    Platform::MessageBox::Handler previousBox_;
 };
 
 std::vector<std::string> keysOf(const auto& collection)

@@ -19,9 +19,10 @@
 #include "Platform/dates/Clock.h"
 #include "Platform/dates/DateTime.h"
 #include "Platform/ui/ActiveBar.h"
-#include "Platform/boxes/MessageBox.h"
+#include "support/MessageBoxRecorder.h"
 #include "Platform/ui/ReportList.h"
 #include "support/QtAppEnvironment.h"
+#include "support/CivilTime.h"
 
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 
@@ -32,7 +33,7 @@ using Plent::CPlent;
 using Plent::CPlentEngine;
 using Plent::frmShowPlents;
 
-inline DateTime at(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) { return DateTime::fromCivil(y, mo, d, h, mi, s); }
+using TestSupport::at;
 
 // A daily event filed in the engine.
 inline std::shared_ptr<CPlent> addEvent(CPlentEngine& engine, const std::string& id, DateTime nextStart,
@@ -53,15 +54,12 @@ protected:
     void SetUp() override
     {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        previous_ = Platform::MessageBox::setHandler(
-            [this](const std::string& text, const std::string&) { boxes.push_back(text); });
         engine->Init(-1, 1000);
     }
     void TearDown() override
     {
         if (auto* w = window()) w->Unload();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        Platform::MessageBox::setHandler(previous_);
         QLocale::setDefault(QLocale::c());
     }
 
@@ -110,10 +108,8 @@ protected:
 
     Platform::FixedClock clock{at(2026, 5, 4, 10)};
     std::shared_ptr<CPlentEngine> engine = std::make_shared<CPlentEngine>();
-    std::vector<std::string> boxes;
-
-private:
-    Platform::MessageBox::Handler previous_;
+    TestSupport::MessageBoxRecorder recorder_;
+    std::vector<std::string>& boxes = recorder_.texts;
 };
 
 } // namespace ListWindowFixtures
