@@ -28,6 +28,7 @@ ReportList::ReportList(QWidget* parent)
     header()->setDefaultSectionSize(Twips::toPixels(DefaultColumnWidthTwips));
     header()->setStretchLastSection(false);
     header()->setSectionsMovable(false);
+    connect(this, &QAbstractItemView::activated, this, [this](const QModelIndex& index) { emit rowActivated(index.row()); });
 }
 
 void ReportList::addColumn(const QString& header)
@@ -54,6 +55,24 @@ int ReportList::hitTest(const QPoint& pos) const
     const int edge = isRightToLeft() ? viewport()->width() - 1 : 0;
     const QModelIndex index = indexAt({edge, pos.y()});
     return index.isValid() ? index.row() : -1;
+}
+
+void ReportList::highlightRow(int row)
+{
+    highlighting_ = true;
+    if (row < 0) {
+        selectionModel()->clear();
+    } else {
+        setCurrentIndex(model_->index(row, 0));
+        scrollTo(currentIndex());
+    }
+    highlighting_ = false;
+}
+
+void ReportList::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    QTreeView::currentChanged(current, previous);
+    if (!highlighting_) emit rowChosen(current.isValid() ? current.row() : -1);
 }
 
 void ReportList::mousePressEvent(QMouseEvent* event)

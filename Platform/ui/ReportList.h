@@ -42,17 +42,27 @@ public:
     // The row at a position, or -1 when there is none (below the last row,
     // for example).
     int hitTest(const QPoint& pos) const;
+    // Highlights a row as the current one (-1: none) without announcing it
+    // as the user's choice.
+    void highlightRow(int row);
 
 signals:
+    // The user moved the highlight, by mouse or keyboard, to that row (-1:
+    // none).
+    void rowChosen(int row);
+    // Enter, or a double click, on that row.
+    void rowActivated(int row);
     void mousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& pos);
     void mouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& pos);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
 private:
     ReportListModel* model_;
+    bool highlighting_ = false;
 };
 
 } // namespace Platform

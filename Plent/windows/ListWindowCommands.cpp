@@ -21,6 +21,20 @@ namespace {
 constexpr int16_t PasswordWindowOffSet = 100;
 constexpr const char* RecordMenu = "Datensätze-Menü";
 
+// The questions and buttons, by message number and German design text.
+enum QuestionText : int16_t { SaveQuestion = 25, SaveButton, DiscardButton, CancelButton, FileChangedQuestion, OverwriteButton, ReloadButton };
+
+const char* buttonDesign(int16_t nr)
+{
+    switch (nr) {
+    case SaveButton: return "Speichern";
+    case DiscardButton: return "Verwerfen";
+    case OverwriteButton: return "Überschreiben";
+    case ReloadButton: return "Neu laden";
+    default: return "Abbrechen";
+    }
+}
+
 struct Command {
     const char* tool;
     bool gated;
@@ -34,6 +48,7 @@ ListWindowCommands::ListWindowCommands(frmShowPlents& window, Platform::ActiveBa
 {
     connect(&bar, &Platform::ActiveBar::Click, this, &ListWindowCommands::ActiveBar1_Click);
     connect(&list, &Platform::ReportList::mouseReleased, this, &ListWindowCommands::lvwPlents_MouseUp);
+    connect(&list, &Platform::ReportList::rowActivated, this, &ListWindowCommands::lvwPlents_Activated);
     // Keys reach the window's focused control first; the bar sees them before.
     window.installEventFilter(this);
     list.installEventFilter(this);
@@ -60,7 +75,7 @@ void ListWindowCommands::Run(const std::string& tool)
             if (command.gated && !CheckPassword()) return;
             (this->*command.run)();
         } catch (const Platform::AutomationError& error) {
-            Platform::MessageBox::show(error.report());
+            Platform::MessageBox::showError(error.report());
             if (window_.isLoaded()) window_.FillList();
         }
         return;
@@ -79,9 +94,9 @@ void ListWindowCommands::Form_QueryUnload(bool& Cancel, Platform::UnloadMode mod
 {
     if (mode != Platform::UnloadMode::FormControlMenu) return;
     try {
-        if (!CheckPassword()) Cancel = true;
+        if (!CheckPassword() || !mayLeaveEvents()) Cancel = true;
     } catch (const Platform::AutomationError& error) {
-        Platform::MessageBox::show(error.report());
+        Platform::MessageBox::showError(error.report());
         Cancel = true;
     }
 }
@@ -91,6 +106,12 @@ void ListWindowCommands::Form_QueryUnload(bool& Cancel, Platform::UnloadMode mod
 void ListWindowCommands::lvwPlents_MouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers, const QPoint&)
 {
     if (Button == Qt::RightButton) bar_.Band(RecordMenu)->PopupMenu(-1, -1);
+}
+
+void ListWindowCommands::lvwPlents_Activated()
+{
+    const char* tool = window_.EditAllowed() ? "Edit" : "Show";
+    if (bar_.Tool(tool)->Enabled()) Run(tool);
 }
 
 bool ListWindowCommands::eventFilter(QObject* watched, QEvent* event)
@@ -119,14 +140,66 @@ CPlentEngine& ListWindowCommands::engine() const
 
 void ListWindowCommands::Open()
 {
+    if (mayLeaveEvents()) load();
+}
+
+// The events stay marked as changed while loading fails part-way.
+void ListWindowCommands::load()
+{
     engine().RemoveAll();
     engine().LoadObjects(window_.EventFile());
+    markSaved();
     window_.FillList();
 }
 
-void ListWindowCommands::Save() { engine().SaveObjects(window_.EventFile()); }
+void ListWindowCommands::Save() { saveChecked(); }
 
-void ListWindowCommands::Exit() { window_.Unload(); }
+void ListWindowCommands::Exit()
+{
+    if (mayLeaveEvents()) window_.Unload();
+}
+
+void ListWindowCommands::markSaved() { changes_.markSaved(window_.EventFile()); }
+
+bool ListWindowCommands::eventsChanged() const { return !window_.EventFile().empty() && changes_.eventsChanged(); }
+
+bool ListWindowCommands::mayLeaveEvents()
+{
+    if (!eventsChanged()) return true;
+    switch (ask(SaveQuestion, "Die Events in '%1' wurden geändert. Änderungen speichern?",
+                {SaveButton, DiscardButton, CancelButton})) {
+    case 0: return saveChecked();
+    case 1: return true;
+    default: return false;
+    }
+}
+
+bool ListWindowCommands::saveChecked()
+{
+    const std::string& file = window_.EventFile();
+    if (changes_.fileChanged(file)) {
+        const int answer = ask(FileChangedQuestion,
+                               "'%1' wurde seit dem letzten Öffnen oder Speichern von einem anderen Programm geändert. "
+                               "Überschreiben, oder neu laden und diese Änderungen verlieren?",
+                               {OverwriteButton, ReloadButton, CancelButton});
+        if (answer == 1) load();
+        if (answer != 0) return false;
+    }
+    engine().SaveObjects(file);
+    markSaved();
+    window_.ShowTitle();
+    return true;
+}
+
+// Cancel, the last button, is the one Escape and the close box stand for.
+int ListWindowCommands::ask(int16_t textNr, const char* design, std::initializer_list<int16_t> buttons)
+{
+    std::string text = window_.Text(textNr, design);
+    if (const size_t at = text.find("%1"); at != std::string::npos) text.replace(at, 2, window_.EventFile());
+    std::vector<std::string> captions;
+    for (int16_t nr : buttons) captions.push_back(window_.Text(nr, buttonDesign(nr)));
+    return Platform::MessageBox::ask(text, captions, static_cast<int>(captions.size()) - 1);
+}
 
 void ListWindowCommands::Edit()
 {

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "EventFileChanges.h"
 #include "Platform/ui/Form.h"
 
 namespace Platform {
@@ -25,6 +26,11 @@ class frmShowPlents;
 //
 // Errors of the engine's operations are shown in a message box and the list
 // is rebuilt, so that it shows what the failed command left.
+//
+// On an event file, nothing unsaved goes without a question: the user's
+// close, Exit and Open ask whether to save changed events first, and a save
+// over a file that changed on disk since it was opened or saved asks whether
+// to overwrite it or to reload it.
 class ListWindowCommands : public QObject {
     Q_OBJECT
 
@@ -37,12 +43,17 @@ public:
     // The password gate: true lets a command go on.
     bool CheckPassword();
     void Form_QueryUnload(bool& Cancel, Platform::UnloadMode mode);
+    // The events as they are now are those of the event file.
+    void markSaved();
+    bool eventsChanged() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void lvwPlents_MouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, const QPoint& pos);
+    // Enter or a double click on a row: Edit where editing is allowed, else Show.
+    void lvwPlents_Activated();
     bool Form_KeyDown(int KeyCode, Qt::KeyboardModifiers Shift);
     bool Form_KeyUp(int KeyCode, Qt::KeyboardModifiers Shift);
 
@@ -58,11 +69,20 @@ private:
     // Stop and Go: only the selected event's Status changes. A selection
     // that names no event any more counts as none.
     void setSelectedStatus(int16_t status);
+    // True when the events may be closed or replaced: unchanged, saved or
+    // given up by the user.
+    bool mayLeaveEvents();
+    // False when the user chose not to overwrite the file.
+    bool saveChecked();
+    void load();
+    // The user's answer, as the index of the button.
+    int ask(int16_t textNr, const char* design, std::initializer_list<int16_t> buttons);
 
     CPlentEngine& engine() const;
 
     frmShowPlents& window_;
     Platform::ActiveBar& bar_;
+    EventFileChanges changes_;
 };
 
 } // namespace Plent

@@ -3,6 +3,8 @@
 #include <QEvent>
 #include <QLayout>
 
+#include <filesystem>
+
 #include "ListColumnWidths.h"
 #include "ListWindowCommands.h"
 #include "ShowPlentsBar.h"
@@ -51,6 +53,7 @@ frmShowPlents::frmShowPlents()
     , commands_(new ListWindowCommands(*this, *ActiveBar1, *lvwPlents))
 {
     setWindowTitle("Anzeigen aller Events");
+    caption_ = windowTitle();
     Platform::UiProperties::setTag(this, "MsgNr=0");
     lvwPlents->setObjectName("lvwPlents");
     ActiveBar1->setObjectName("ActiveBar1");
@@ -59,6 +62,7 @@ frmShowPlents::frmShowPlents()
     clientArea_->installEventFilter(this);
     lvwPlents->setRowSource([this] { return rows(); });
     connect(lvwPlents, &Platform::ReportList::mousePressed, this, &frmShowPlents::lvwPlents_MouseDown);
+    connect(lvwPlents, &Platform::ReportList::rowChosen, this, &frmShowPlents::lvwPlents_RowChosen);
 
     resize(Twips::toPixels(WindowWidth), Twips::toPixels(WindowHeight));
     // The free area gets its size now, not only when the window is shown.
@@ -72,11 +76,24 @@ frmShowPlents::~frmShowPlents() { lvwPlents->setRowSource({}); }
 
 int16_t frmShowPlents::MsgOffSet() const { return Msg ? Msg->OffSet() : 0; }
 
+std::string frmShowPlents::Text(int16_t msgNr, const std::string& design)
+{
+    return Msg ? Msg->GetString(hMsg_, msgNr, design) : design;
+}
+
+void frmShowPlents::setEventFile(std::string eventFile)
+{
+    eventFile_ = std::move(eventFile);
+    commands_->markSaved();
+    ShowTitle();
+}
+
 void frmShowPlents::Init(int32_t hMsg, int16_t iOffSet)
 {
     Msg->setOffSet(iOffSet);
     hMsg_ = hMsg;
     Msg->SetAll(hMsg, this);
+    caption_ = windowTitle();
     InitColumns();
     loadStatusTexts();
 }
@@ -106,6 +123,33 @@ void frmShowPlents::FillList()
     lvwPlents->invalidateRows();
     fitColumnsOnce();
     UpdateTools();
+    ShowTitle();
+    highlightSelectedSoon();
+}
+
+void frmShowPlents::ShowTitle()
+{
+    if (eventFile_.empty()) return setWindowTitle(caption_);
+    const QString name = QString::fromStdString(std::filesystem::path(eventFile_).filename().string());
+    setWindowTitle(name + "[*] - " + caption_);
+    setWindowModified(commands_->eventsChanged());
+}
+
+void frmShowPlents::highlightSelectedSoon()
+{
+    if (highlightPending_) return;
+    highlightPending_ = true;
+    QMetaObject::invokeMethod(this, &frmShowPlents::highlightSelected, Qt::QueuedConnection);
+}
+
+void frmShowPlents::highlightSelected()
+{
+    highlightPending_ = false;
+    const QString selected = QString::fromStdString(selectedIdentifier_);
+    int row = -1;
+    for (int r = 0; !selected.isEmpty() && r < lvwPlents->rowCount() && row < 0; ++r)
+        if (lvwPlents->text(r) == selected) row = r;
+    lvwPlents->highlightRow(row);
 }
 
 // Only at the first fill: the widths the user gives the columns stay.
@@ -144,6 +188,12 @@ bool frmShowPlents::eventFilter(QObject* watched, QEvent* event)
 void frmShowPlents::lvwPlents_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, const QPoint& pos)
 {
     const int row = lvwPlents->hitTest(pos);
+    if (row < 0) lvwPlents->highlightRow(-1);
+    lvwPlents_RowChosen(row);
+}
+
+void frmShowPlents::lvwPlents_RowChosen(int row)
+{
     selectedIdentifier_ = row < 0 ? std::string() : lvwPlents->text(row).toStdString();
     UpdateTools();
 }

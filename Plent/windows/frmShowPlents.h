@@ -28,8 +28,8 @@ class ListWindowCommands;
 // unloads, which ends the runner at its next poll.
 //
 // The list sits inside the area the bars leave free. SelectedIdentifier is
-// the event under the last mouse press in the list; rebuilding the rows
-// keeps it.
+// the event of the highlighted row: a mouse press or the keyboard moves both
+// at once, and a rebuild of the rows highlights that event's row again.
 class frmShowPlents : public Platform::Form<QMainWindow> {
     Q_OBJECT
 
@@ -49,7 +49,8 @@ public:
     bool EditAllowed() const { return editAllowed_; }
     void setEditAllowed(bool editAllowed) { editAllowed_ = editAllowed; }
     const std::string& EventFile() const { return eventFile_; }
-    void setEventFile(std::string eventFile) { eventFile_ = std::move(eventFile); }
+    // The events as they are now are that file's.
+    void setEventFile(std::string eventFile);
     const std::string& Password() const { return password_; }
     void setPassword(std::string password) { password_ = std::move(password); }
     const std::string& SelectedIdentifier() const { return selectedIdentifier_; }
@@ -57,12 +58,16 @@ public:
     int32_t hMsg() const { return hMsg_; }
     // The message number base of the window's texts.
     int16_t MsgOffSet() const;
+    // The window's text of that message number, or its design text.
+    std::string Text(int16_t msgNr, const std::string& design);
 
     // Rebuilds every row from the engine's events, then the tool states.
     void FillList();
     // Which tools can be used, after the settings, the selection and the
     // selected event's status.
     void UpdateTools();
+    // On an event file: its name, and a mark while there are unsaved changes.
+    void ShowTitle();
 
 protected:
     void Form_QueryUnload(bool& Cancel, Platform::UnloadMode mode) override;
@@ -77,6 +82,11 @@ private:
     void fitColumnsOnce();
     void ArrangeControls();
     void lvwPlents_MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, const QPoint& pos);
+    void lvwPlents_RowChosen(int row);
+    // Once after the rebuilds that came before it: finding the row makes
+    // the rows.
+    void highlightSelectedSoon();
+    void highlightSelected();
     // The event SelectedIdentifier names; nullptr when there is none, which
     // counts as no selection.
     std::shared_ptr<CPlent> selectedEvent() const;
@@ -96,6 +106,8 @@ private:
     Platform::ActiveBar* ActiveBar1;
     PlentRowTexts rowTexts_;
     bool columnsFitted_ = false;
+    bool highlightPending_ = false;
+    QString caption_;
     ListWindowCommands* commands_;
 };
 

@@ -92,6 +92,13 @@ const Platform::StringTableEntry Strings[] = {
     {1222, ""},
     {1223, ""},
     {1224, "Data&Records"},
+    {1225, "The events in '%1' have changed. Save changes?"},
+    {1226, "Save"},
+    {1227, "Discard"},
+    {1228, "Cancel"},
+    {1229, "'%1' was changed by another program since it was last opened or saved. Overwrite it, or reload it and lose these changes?"},
+    {1230, "Overwrite"},
+    {1231, "Reload"},
 
     // Password dialog
     {1300, "Password"},

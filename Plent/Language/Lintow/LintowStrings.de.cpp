@@ -94,6 +94,13 @@ const Platform::StringTableEntry Strings[] = {
     {1222, ""},
     {1223, ""},
     {1224, "Daten&s\344tze|Datens\344tze bearbeiten"},
+    {1225, "Die Events in '%1' wurden ge\344ndert. \304nderungen speichern?"},
+    {1226, "Speichern"},
+    {1227, "Verwerfen"},
+    {1228, "Abbrechen"},
+    {1229, "'%1' wurde seit dem letzten \326ffnen oder Speichern von einem anderen Programm ge\344ndert. \334berschreiben, oder neu laden und diese \304nderungen verlieren?"},
+    {1230, "\334berschreiben"},
+    {1231, "Neu laden"},
 
     // Password dialog
     {1300, "Passwort"},

@@ -192,14 +192,14 @@ TEST_F(ListWindowGuards, KeysGoToTheBarBeforeTheList)
     EXPECT_NE(list().currentIndex(), current) << "a key no tool takes reaches the list";
 
     QTest::keyClick(&list(), Qt::Key_Delete);
-    EXPECT_EQ(rows(), std::vector<std::string>{"b"}) << "Delete ran Del on the selected event";
+    EXPECT_EQ(rows(), std::vector<std::string>{"a"}) << "Delete ran Del on the highlighted event";
 
-    select("b");
+    select("a");
     script.then(typeNewEvent("new"));
     script.start();
     QTest::keyClick(&list(), Qt::Key_Insert);
     EXPECT_TRUE(script.done());
-    EXPECT_EQ(rows(), (std::vector<std::string>{"new", "b"})) << "Insert ran Add";
+    EXPECT_EQ(rows(), (std::vector<std::string>{"new", "a"})) << "Insert ran Add";
 }
 
 TEST_F(ListWindowGuards, AKeyOfADisabledToolReachesTheList)
