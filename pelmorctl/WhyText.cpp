@@ -86,8 +86,7 @@ std::string WhyText::step(const StartTrace::Step& s)
         return before + " is skipped: the unless rule holds (" + element(s.hit, s.before) + "); the next grid point tried is "
             + after;
     case StartTrace::Rule::Moved:
-        return before + " is moved to the next day: the unless rule holds (" + element(s.hit, s.before) + "); tried next: "
-            + after;
+        return before + ": the unless rule holds (" + element(s.hit, s.before) + "); move to next day: " + after;
     case StartTrace::Rule::Finished: return "No start from " + before + ": " + endText(s.end);
     }
     return {};
@@ -142,7 +141,7 @@ std::string WhyText::runText(const WhyFacts::Run& r)
 {
     if (r.recorded) {
         const std::string time = r.time.substr(11);
-        if (r.outcome.starts_with("not started")) return "handed out at " + time + ", " + r.outcome;
+        if (r.outcome.starts_with("not started")) return "handed out, " + r.outcome + " (at " + time + ")";
         return "started at " + time + ", " + r.outcome;
     }
     if (!r.stateLastStart.empty()) return "handed out at " + r.stateLastStart + " (the run state; no run in the history)";

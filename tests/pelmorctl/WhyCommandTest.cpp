@@ -49,7 +49,7 @@ const WhyCase Cases[] = {
      at(2026, 5, 13, 3), "(the table date 2026-05-14, Ascension Day)", "2026-05-15 02:00:00"},
     {"move to next day",
      [](CPlent& e) { addWeekDays(e.Unless(), {1}); e.setMoveToNextDay(true); from(e, at(2026, 5, 2, 2)); },
-     at(2026, 5, 2, 3), "2026-05-03 02:00:00 is moved to the next day: the unless rule holds (Sunday)", "2026-05-04 02:00:00"},
+     at(2026, 5, 2, 3), "2026-05-03 02:00:00: the unless rule holds (Sunday); move to next day: 2026-05-04 02:00:00", "2026-05-04 02:00:00"},
     {"on time within the delay", [](CPlent& e) { late(e, 1); from(e, at(2026, 5, 4, 2)); }, at(2026, 5, 4, 2, 5),
      "5 min 0 s after its start, the delay limit is 10 minutes: handed out", "2026-05-05 02:00:00"},
     {"late, do it", [](CPlent& e) { late(e, 0); from(e, at(2026, 5, 4, 2)); }, at(2026, 5, 4, 2, 30),
