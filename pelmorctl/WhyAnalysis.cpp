@@ -18,7 +18,10 @@ using Kind = WhyFacts::Kind;
 
 namespace {
 
-bool repeating(const CPlent& e) { return e.RetryMode() >= Plent::RetryMode::Minutes; }
+bool repeating(const CPlent& e)
+{
+    return e.RetryMode() >= Plent::RetryMode::Minutes && e.RetryMode() <= Plent::RetryMode::Years;
+}
 
 DateTime anchorOf(const CPlent& e)
 {
@@ -51,7 +54,7 @@ void WhyAnalysis::atTheStart(const CPlent& event, WhyFacts& facts)
 {
     const DateTime nextStart = DateTime::fromDate(event.NextStart());
     if (repeating(event)) startOfGridPoint(event, facts);
-    if (!repeating(event) || nextStart <= facts.at) facts.start = nextStart;
+    if (!facts.gridPoint || nextStart <= facts.at) facts.start = nextStart;
     if (!facts.start) {
         facts.kind = Kind::Finished;
         return;

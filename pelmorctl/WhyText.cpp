@@ -42,6 +42,7 @@ void WhyText::write(std::ostream& out, const WhyFacts& f)
     case Kind::OncePerRun: out << "  It starts once per program run, at the first poll after the runner starts.\n"; return;
     case Kind::Finished:
         out << "  It is finished: it will not start again.\n";
+        writeTrace(out, f.toStart);
         writeTrace(out, f.toNext);
         return;
     case Kind::Waiting:

@@ -69,6 +69,7 @@ std::optional<DateTime> RepetitionGrid::previous(DateTime p) const
 std::optional<DateTime> RepetitionGrid::lastAtOrBefore(DateTime anchor, DateTime t) const
 {
     if (fixedStep()) return point(anchor, floorDiv(t.seconds() - anchor.seconds(), stepSeconds_));
+    if (stepMonths_ <= 0) return std::nullopt;
     std::optional<DateTime> p = anchor;
     while (p && *p > t) p = previous(*p);
     for (auto n = p ? next(*p) : std::nullopt; n && *n <= t; n = next(*n)) p = n;

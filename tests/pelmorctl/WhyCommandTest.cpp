@@ -22,6 +22,8 @@ struct WhyCase {
     const char* next;
 };
 
+void PrintTo(const WhyCase& c, std::ostream* out) { *out << c.name; }
+
 const std::string Table = "2026-05-14 Ascension Day\n";
 const std::string History =
     R"({"run":"1","time":"2026-04-30 02:00:03","identifier":"other","outcome":"started","exitStatus":0})" "\n"
@@ -66,6 +68,7 @@ const WhyCase Cases[] = {
      "no run recorded: the runner was not running (no hand-out between 2026-05-02 02:00:04 and 2026-05-05 09:00:01)",
      "2026-05-04 02:00:00"},
     {"stopped", [](CPlent& e) { e.setStatus(4); }, at(2026, 5, 4, 3), "It is stopped", ""},
+    {"unknown repetition", [](CPlent& e) { e.setRetryMode(9); }, at(2026, 5, 4, 3), "the repetition mode is unknown", ""},
 };
 
 class WhyCommand : public ::testing::TestWithParam<WhyCase> {
