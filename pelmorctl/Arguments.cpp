@@ -43,6 +43,10 @@ void Arguments::takeOption(const std::vector<std::string>& words, size_t& i, con
         if (i + 1 >= words.size()) throw CtlError::badInput("option '--" + name + "' needs a value");
         options_[name] = words[++i];
     }
+    if (option->twoWords) {
+        if (i + 1 >= words.size()) throw CtlError::badInput("option '--" + name + "' needs two values");
+        options_[name] += " " + words[++i];
+    }
 }
 
 std::optional<std::string> Arguments::value(const std::string& name) const

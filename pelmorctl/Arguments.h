@@ -11,6 +11,8 @@ namespace Ctl {
 struct OptionSpec {
     std::string name;
     bool takesValue = false;
+    // The value is the next two words, joined by a blank ("--every 15 minutes").
+    bool twoWords = false;
 };
 
 // The words after the command name, split into positional arguments and the

@@ -3,6 +3,8 @@
 #include <optional>
 #include <sstream>
 
+#include "AddCommand.h"
+#include "ChangeCommand.h"
 #include "CtlError.h"
 #include "ExportCommand.h"
 #include "HistoryCommand.h"
@@ -12,6 +14,7 @@
 #include "Plent/scheduling/FixedDateTable.h"
 #include "Platform/automation/AutomationError.h"
 #include "SimulateCommand.h"
+#include "WhyCommand.h"
 
 namespace Ctl {
 
@@ -23,6 +26,11 @@ CtlApp::CtlApp()
     commands_.push_back(std::make_unique<NextCommand>());
     commands_.push_back(std::make_unique<SimulateCommand>());
     commands_.push_back(std::make_unique<HistoryCommand>());
+    commands_.push_back(std::make_unique<WhyCommand>());
+    commands_.push_back(std::make_unique<AddCommand>());
+    commands_.push_back(std::make_unique<ChangeCommand>(ChangeCommand::Change::Remove));
+    commands_.push_back(std::make_unique<ChangeCommand>(ChangeCommand::Change::Stop));
+    commands_.push_back(std::make_unique<ChangeCommand>(ChangeCommand::Change::Go));
 }
 
 int CtlApp::run(const std::vector<std::string>& words, Console& io)
@@ -112,8 +120,9 @@ std::string CtlApp::programHelp() const
     std::ostringstream text;
     text << "usage: pelmorctl COMMAND [ARGUMENTS]\n"
             "   or: pelmorctl --help | --version\n\n"
-            "Inspects, previews, simulates, exports and imports event files, and shows\n"
-            "what the runner started from them.\n\n"
+            "Inspects, previews, simulates, exports and imports event files, shows what\n"
+            "the runner started from them and explains why an event starts or does not,\n"
+            "and adds, stops, resumes and removes events.\n\n"
             "Commands:\n";
     for (const auto& command : commands_) {
         text << "  " << command->name() << std::string(10 - command->name().size(), ' ') << command->summary() << '\n';
@@ -128,6 +137,17 @@ std::string CtlApp::programHelp() const
             "  your own), otherwise $PELMOR_HOME, else $XDG_DATA_HOME/pelmor, else\n"
             "  ~/.local/share/pelmor. Its table of exception dates, Pelmor.tab, lies\n"
             "  beside it. The commands take both by path: FILE and --table PATH.\n"
+            "\n"
+            "Examples:\n"
+            "  Why did my backup not run on Saturday?\n"
+            "    pelmorctl why Pelmor.dat backup --at \"2026-05-02 12:00\" --table Pelmor.tab\n"
+            "  A backup at 02:00 every night but on weekends and the table's dates:\n"
+            "    pelmorctl add Pelmor.dat --id backup --command \"/usr/bin/backup --all\" \\\n"
+            "        --at \"2026-05-01 02:00\" --every 1 day --except sat,sun,table --table Pelmor.tab\n"
+            "  Stop it, let it go again, remove it:\n"
+            "    pelmorctl stop Pelmor.dat backup\n"
+            "    pelmorctl go Pelmor.dat backup\n"
+            "    pelmorctl remove Pelmor.dat backup\n"
             "\n"
             "Run 'pelmorctl COMMAND --help' for the details of a command.\n";
     return text.str();

@@ -25,7 +25,7 @@ void refuseDirectory(const std::string& path, const std::string& doing)
 
 Plent::Schedule EventStore::newSchedule() { return Plent::Schedule(&Platform::LocaleDates::parseDate); }
 
-void EventStore::load(Plent::Schedule& schedule, const std::string& path, std::ostream& err)
+size_t EventStore::load(Plent::Schedule& schedule, const std::string& path, std::ostream& err)
 {
     refuseDirectory(path, "cannot read");
     std::vector<std::string> notices;
@@ -36,6 +36,7 @@ void EventStore::load(Plent::Schedule& schedule, const std::string& path, std::o
         throw CtlError::engineFailure("cannot read '" + path + "'", e);
     }
     for (const auto& text : notices) err << "pelmorctl: " << text << '\n';
+    return notices.size();
 }
 
 void EventStore::loadForShowing(Plent::Schedule& schedule, const std::string& path, bool withState, std::ostream& err)

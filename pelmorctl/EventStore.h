@@ -14,8 +14,9 @@ public:
     // the user's locale as the engine does.
     static Plent::Schedule newSchedule();
     // Adds the events of the file at path. What the load finds out of place
-    // goes to err, a line each, and the loading goes on as the engine does.
-    static void load(Plent::Schedule& schedule, const std::string& path, std::ostream& err);
+    // goes to err, a line each, and the loading goes on as the engine does;
+    // the result is how many such notices there were.
+    static size_t load(Plent::Schedule& schedule, const std::string& path, std::ostream& err);
     // The events as the runner sees them: loaded as above, with the run
     // state the runner keeps beside the file merged in unless withState is
     // false. A state file that cannot be read is named on err and left out;

@@ -3,23 +3,13 @@
 #include <QJsonDocument>
 
 #include "HistoryFilter.h"
+#include "HistoryOutcome.h"
 #include "Plent/history/HistoryFile.h"
 #include "Plent/history/HistoryReader.h"
 
 namespace Ctl {
 
 namespace {
-
-std::string outcomeOf(const History::RunRecord& run)
-{
-    if (!run.started()) return "not started: " + run.reason().toStdString();
-    const auto seconds = run.seconds();
-    const std::string took = seconds ? ", " + QString::number(*seconds, 'f', 1).toStdString() + " s" : "";
-    if (const auto signal = run.signal()) return "ended by signal " + std::to_string(*signal) + took;
-    if (const auto status = run.exitStatus()) return "exit status " + std::to_string(*status) + took;
-    if (run.stillRunning()) return "still running when the runner ended";
-    return "started, end not seen";
-}
 
 std::string notesOf(const History::RunRecord& run)
 {
@@ -69,7 +59,7 @@ void HistoryCommand::run(const Arguments& args, Console& io)
             io.out << QJsonDocument(run.fields()).toJson(QJsonDocument::Compact).toStdString() << '\n';
             continue;
         }
-        io.out << run.time().toStdString() << "  " << run.identifier().toStdString() << "  " << outcomeOf(run)
+        io.out << run.time().toStdString() << "  " << run.identifier().toStdString() << "  " << HistoryOutcome::of(run)
                << notesOf(run) << '\n';
         if (args.has("output")) writeOutput(io.out, run);
     }

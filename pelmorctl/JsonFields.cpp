@@ -13,20 +13,6 @@ namespace {
 
 constexpr size_t MaxTextLength = 32767;
 
-// Nothing when the text fits into the event file, else what keeps it out.
-// The file would hold a NUL, but a command line ends at it when it starts.
-std::string unstorable(const std::string& utf8)
-{
-    size_t length = 0;
-    for (Platform::Utf8Reader r(utf8); !r.atEnd(); ++length) {
-        const char32_t c = r.next();
-        if (c == U'\0') return "holds the character U+0000";
-        if (Platform::Cp1252::byteOf(c) < 0) return "holds a character the event file cannot store";
-    }
-    if (length > MaxTextLength) return "is longer than 32767 characters";
-    return {};
-}
-
 } // namespace
 
 JsonFields::JsonFields(const QJsonObject& object, std::string where, std::initializer_list<const char*> known)
@@ -36,6 +22,20 @@ JsonFields::JsonFields(const QJsonObject& object, std::string where, std::initia
         if (std::find(known.begin(), known.end(), key) == known.end())
             throw CtlError::badInput(where_ + ": unknown field '" + key.toStdString() + "'");
     }
+}
+
+// Nothing when the text fits into the event file, else what keeps it out.
+// The file would hold a NUL, but a command line ends at it when it starts.
+std::string JsonFields::unstorable(const std::string& utf8)
+{
+    size_t length = 0;
+    for (Platform::Utf8Reader r(utf8); !r.atEnd(); ++length) {
+        const char32_t c = r.next();
+        if (c == U'\0') return "holds the character U+0000";
+        if (Platform::Cp1252::byteOf(c) < 0) return "holds a character the event file cannot store";
+    }
+    if (length > MaxTextLength) return "is longer than 32767 characters";
+    return {};
 }
 
 std::string JsonFields::text(const char* name, const std::string& initial) const

@@ -34,6 +34,9 @@ public:
     // The object at `index` (from 0) of an array of objects, as fields.
     static QJsonObject objectAt(const QJsonArray& array, qsizetype index, const std::string& where);
 
+    // Nothing when the text fits into the event file, else what keeps it out.
+    static std::string unstorable(const std::string& utf8);
+
     [[noreturn]] void fail(const char* name, const std::string& problem) const;
 
 private:

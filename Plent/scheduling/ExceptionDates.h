@@ -1,4 +1,6 @@
 #pragma once
+#include <string>
+
 #include "Platform/dates/DateTime.h"
 
 namespace Plent {
@@ -11,6 +13,8 @@ class ExceptionDates {
 public:
     virtual ~ExceptionDates() = default;
     virtual bool contains(Platform::Date date) = 0;
+    // The comment that goes with a listed date; empty when it has none.
+    virtual std::string comment(Platform::Date) { return {}; }
 };
 
 } // namespace Plent

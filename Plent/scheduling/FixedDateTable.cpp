@@ -66,6 +66,7 @@ bool FixedDateTable::read(const std::string& sFile, Platform::DateTime today)
     Platform::TextFileReader reader(sFile);
     if (!reader.isOpen()) return false;
     dates_.reset();
+    comments_.clear();
     std::string line;
     while (reader.readLine(line)) addLine(line, today);
     return true;
@@ -75,9 +76,19 @@ void FixedDateTable::addLine(const std::string& line, Platform::DateTime today)
 {
     const std::string text = trimSpaces(line);
     if (text.empty()) return;
-    const auto date = parse_(text.substr(0, text.find(' ')));
+    const size_t space = text.find(' ');
+    const auto date = parse_(text.substr(0, space));
     if (!date || *date < today) return;
-    Dates().Add(std::make_shared<CFixUnless>(), DateKey(*date));
+    const std::string key = DateKey(*date);
+    if (Dates().Item(key)) return;
+    Dates().Add(std::make_shared<CFixUnless>(), key);
+    if (space != std::string::npos) comments_.emplace(key, trimSpaces(text.substr(space)));
+}
+
+std::string FixedDateTable::commentOf(Platform::Date date) const
+{
+    const auto found = comments_.find(DateKey(Platform::DateTime::fromDate(date)));
+    return found != comments_.end() ? found->second : std::string();
 }
 
 } // namespace Plent

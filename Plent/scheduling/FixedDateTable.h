@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
 
 #include "Plent/model/colFixUnless.h"
 #include "Platform/dates/DateTime.h"
@@ -33,6 +34,10 @@ public:
     // The dates read, under their keys.
     colFixUnless& Dates();
 
+    // The comment of the line that listed the date (the first such line),
+    // as last read; empty when there is none.
+    std::string commentOf(Platform::Date date) const;
+
     // Day, month and year as "ddmmyyyy".
     static std::string DateKey(Platform::DateTime t);
 
@@ -45,6 +50,7 @@ private:
     bool loaded_ = false;
     Platform::Date fileTime_ = 0;
     std::shared_ptr<colFixUnless> dates_;
+    std::unordered_map<std::string, std::string> comments_;
 };
 
 } // namespace Plent

@@ -9,12 +9,17 @@ namespace Plent {
 
 using Platform::DateTime;
 using Reason = UnlessCheck::Reason;
+using Rule = StartTrace::Rule;
+using End = StartTrace::End;
 
 void NextStartRule::advance(CPlent& event, DateTime now) const
 {
     const int16_t mode = event.RetryMode();
     if (mode == RetryMode::OncePerRun || mode == RetryMode::Once) return;
-    if (mode < RetryMode::OncePerRun || mode > RetryMode::Years) return event.setFinished(true);
+    if (mode < RetryMode::OncePerRun || mode > RetryMode::Years) {
+        finish(End::BadRetryMode, DateTime::fromDate(event.NextStart()));
+        return event.setFinished(true);
+    }
     if (std::nearbyint(event.RegularStart()) == 0) event.setRegularStart(event.NextStart());
 
     const DateTime horizon = std::min(now.addYears(SearchYears), RepetitionGrid::End);
@@ -40,11 +45,13 @@ void NextStartRule::advance(CPlent& event, DateTime now) const
 std::optional<DateTime> NextStartRule::nextOnGrid(const CPlent& event, DateTime anchor, DateTime now,
                                                   DateTime horizon) const
 {
-    if (event.Retry() <= 0) return std::nullopt;
+    if (event.Retry() <= 0) return finish(End::NoRetry, anchor);
     const RepetitionGrid grid(event.RetryMode(), event.Retry());
     const auto first = grid.firstAfter(anchor, now);
+    if (!first) return finish(End::PastLastDate, anchor);
+    note(Rule::GridPoint, anchor, first);
     // Grid points up to now are passed whether the rule holds on them or not.
-    if (!first || event.MoveToNextDay()) return first;
+    if (event.MoveToNextDay()) return first;
     return firstNotExcluded(event, grid, anchor, *first, horizon);
 }
 
@@ -53,12 +60,14 @@ std::optional<DateTime> NextStartRule::firstNotExcluded(const CPlent& event, con
 {
     DateTime candidate = from;
     for (;;) {
-        const Reason reason = unless_.firstHolding(event, candidate);
+        UnlessHit hit;
+        const Reason reason = holding(event, candidate, hit);
         if (reason == Reason::None) return candidate;
         const auto next = grid.fixedStep() ? pastExclusion(event, grid, anchor, candidate, reason) : grid.next(candidate);
-        if (!next) return std::nullopt;
+        note(Rule::Skipped, candidate, next, hit);
+        if (!next) return finish(reason == Reason::TimeWindow ? End::WindowShutsOut : End::PastLastDate, candidate);
         const DateTime lastPassed = grid.fixedStep() ? next->addSeconds(-grid.stepSeconds()) : candidate;
-        if (lastPassed > horizon) return std::nullopt;
+        if (lastPassed > horizon) return finish(End::SearchBound, *next);
         candidate = *next;
     }
 }
@@ -79,13 +88,35 @@ std::optional<DateTime> NextStartRule::movedToFreeDay(const CPlent& event, DateT
 {
     DateTime day = start;
     for (;;) {
-        const Reason reason = unless_.firstHolding(event, day);
+        UnlessHit hit;
+        const Reason reason = holding(event, day, hit);
         if (reason == Reason::None) return day;
         // Whole days keep the time of day, which the window shuts out.
-        if (reason == Reason::TimeWindow) return std::nullopt;
+        if (reason == Reason::TimeWindow) {
+            note(Rule::Moved, day, std::nullopt, hit);
+            return finish(End::WindowShutsOut, day);
+        }
+        note(Rule::Moved, day, day.addDays(1), hit);
         day = day.addDays(1);
-        if (day > horizon) return std::nullopt;
+        if (day > horizon) return finish(End::SearchBound, day);
     }
+}
+
+// Only a trace wants to know which element held.
+Reason NextStartRule::holding(const CPlent& event, DateTime at, UnlessHit& hit) const
+{
+    return unless_.firstHolding(event, at, trace_ ? &hit : nullptr);
+}
+
+void NextStartRule::note(Rule rule, DateTime before, std::optional<DateTime> after, const UnlessHit& hit) const
+{
+    if (trace_) trace_->add({rule, before, after, hit});
+}
+
+std::nullopt_t NextStartRule::finish(End end, DateTime at) const
+{
+    if (trace_) trace_->add({Rule::Finished, at, std::nullopt, {}, end});
+    return std::nullopt;
 }
 
 } // namespace Plent

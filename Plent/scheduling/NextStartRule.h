@@ -3,6 +3,7 @@
 
 #include "Plent/model/CPlent.h"
 #include "RepetitionGrid.h"
+#include "StartTrace.h"
 #include "UnlessCheck.h"
 
 namespace Plent {
@@ -21,11 +22,12 @@ namespace Plent {
 // (a daily time window that shuts out the start's time of day together with
 // MoveToNextDay can never let it through). Its dates then stay as they were.
 // Now is the caller's: one reading of the clock serves a whole operation.
+// Given a trace, the rule writes down each of its decisions there.
 class NextStartRule {
 public:
     static constexpr int SearchYears = 400;
 
-    explicit NextStartRule(ExceptionDates& table) : unless_(table) {}
+    explicit NextStartRule(ExceptionDates& table, StartTrace* trace = nullptr) : unless_(table), trace_(trace) {}
 
     void advance(CPlent& event, Platform::DateTime now) const;
 
@@ -38,8 +40,12 @@ private:
     std::optional<DateTime> pastExclusion(const CPlent& event, const RepetitionGrid& grid, DateTime anchor,
                                           DateTime excluded, UnlessCheck::Reason reason) const;
     std::optional<DateTime> movedToFreeDay(const CPlent& event, DateTime start, DateTime horizon) const;
+    UnlessCheck::Reason holding(const CPlent& event, DateTime at, UnlessHit& hit) const;
+    void note(StartTrace::Rule rule, DateTime before, std::optional<DateTime> after, const UnlessHit& hit = {}) const;
+    std::nullopt_t finish(StartTrace::End end, DateTime at) const;
 
     UnlessCheck unless_;
+    StartTrace* trace_;
 };
 
 } // namespace Plent

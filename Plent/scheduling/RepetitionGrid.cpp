@@ -13,6 +13,7 @@ namespace {
 int64_t floorDiv(int64_t a, int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
 int64_t ceilDiv(int64_t a, int64_t b) { return -floorDiv(-a, b); }
 
+constexpr int FirstYear = 100;
 constexpr int LastYear = 9999;
 
 int64_t secondsPerUnit(int16_t retryMode)
@@ -56,6 +57,23 @@ std::optional<DateTime> RepetitionGrid::firstAfter(DateTime anchor, DateTime t) 
 std::optional<DateTime> RepetitionGrid::firstAtOrAfter(DateTime anchor, DateTime t) const
 {
     return point(anchor, ceilDiv(t.seconds() - anchor.seconds(), stepSeconds_));
+}
+
+std::optional<DateTime> RepetitionGrid::previous(DateTime p) const
+{
+    const DateTime back = fixedStep() ? p.addSeconds(-stepSeconds_) : p.addMonths(-stepMonths_);
+    if (back.civil().year < FirstYear || back >= p) return std::nullopt;
+    return back;
+}
+
+std::optional<DateTime> RepetitionGrid::lastAtOrBefore(DateTime anchor, DateTime t) const
+{
+    if (fixedStep()) return point(anchor, floorDiv(t.seconds() - anchor.seconds(), stepSeconds_));
+    if (stepMonths_ <= 0) return std::nullopt;
+    std::optional<DateTime> p = anchor;
+    while (p && *p > t) p = previous(*p);
+    for (auto n = p ? next(*p) : std::nullopt; n && *n <= t; n = next(*n)) p = n;
+    return p;
 }
 
 std::optional<DateTime> RepetitionGrid::point(DateTime anchor, int64_t steps) const

@@ -29,6 +29,12 @@ public:
     // than anchor.
     std::optional<Platform::DateTime> firstAtOrAfter(Platform::DateTime anchor, Platform::DateTime t) const;
 
+    // The point before p, counted back from p (for calendar grids a day
+    // clamped on the way forward is not restored), or nothing before year 100.
+    std::optional<Platform::DateTime> previous(Platform::DateTime p) const;
+    // The last point at or before t, counted from anchor forward or back.
+    std::optional<Platform::DateTime> lastAtOrBefore(Platform::DateTime anchor, Platform::DateTime t) const;
+
 private:
     std::optional<Platform::DateTime> point(Platform::DateTime anchor, int64_t steps) const;
 

@@ -36,10 +36,10 @@ std::optional<Platform::DateTime> Schedule::earliestChange(Platform::DateTime po
     return index_.earliestChange(Events(), poll);
 }
 
-void Schedule::calcNextStart(CPlent& event, Platform::DateTime now)
+void Schedule::calcNextStart(CPlent& event, Platform::DateTime now, StartTrace* trace)
 {
     TableDates dates(table_, tablePath_, now);
-    NextStartRule(dates).advance(event, now);
+    NextStartRule(dates, trace).advance(event, now);
 }
 
 bool Schedule::checkUnless(const CPlent& event, Platform::DateTime now)

@@ -7,6 +7,7 @@
 #include "FixedDateTable.h"
 #include "HandOutFacts.h"
 #include "Plent/model/colPlents.h"
+#include "StartTrace.h"
 #include "StartupPass.h"
 
 namespace Plent {
@@ -47,7 +48,8 @@ public:
     // See DueIndex::earliestChange.
     std::optional<Platform::DateTime> earliestChange(Platform::DateTime poll);
 
-    void calcNextStart(CPlent& event, Platform::DateTime now);
+    // With a trace, the rule's decisions are written down there.
+    void calcNextStart(CPlent& event, Platform::DateTime now, StartTrace* trace = nullptr);
     bool checkUnless(const CPlent& event, Platform::DateTime now);
     bool inTable(const std::string& file, Platform::Date date, Platform::DateTime now);
 

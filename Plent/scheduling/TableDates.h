@@ -16,6 +16,7 @@ public:
     }
 
     bool contains(Platform::Date date) override { return table_.contains(file_, date, now_); }
+    std::string comment(Platform::Date date) override { return table_.commentOf(date); }
 
 private:
     FixedDateTable& table_;

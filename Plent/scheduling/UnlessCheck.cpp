@@ -4,14 +4,24 @@
 
 namespace Plent {
 
-UnlessCheck::Reason UnlessCheck::firstHolding(const CPlent& event, Platform::DateTime at) const
+UnlessCheck::Reason UnlessCheck::firstHolding(const CPlent& event, Platform::DateTime at, UnlessHit* hit) const
 {
     const std::shared_ptr<CUnless> rule = event.UnlessRef();
     if (!rule) return Reason::None;
     const UnlessMask& mask = rule->Mask();
-    if (mask.calendarHolds(at)) return Reason::Calendar;
-    if (timeWindowHolds(event, at)) return Reason::TimeWindow;
-    if (mask.fromTable() && table_.contains(at.toDate())) return Reason::Table;
+    if (!hit) {
+        if (mask.calendarHolds(at)) return Reason::Calendar;
+    } else if ((*hit = mask.calendarHit(at)).test != UnlessHit::Test::None) {
+        return Reason::Calendar;
+    }
+    if (timeWindowHolds(event, at)) {
+        if (hit) *hit = {UnlessHit::Test::TimeWindow, 0, 0, 0, event.From(), event.To(), {}};
+        return Reason::TimeWindow;
+    }
+    if (mask.fromTable() && table_.contains(at.toDate())) {
+        if (hit) *hit = {UnlessHit::Test::Table, 0, 0, 0, 0, 0, table_.comment(at.toDate())};
+        return Reason::Table;
+    }
     return Reason::None;
 }
 

@@ -4,6 +4,7 @@
 #include "ExceptionDates.h"
 #include "Plent/model/CPlent.h"
 #include "Platform/dates/DateTime.h"
+#include "UnlessHit.h"
 
 namespace Plent {
 
@@ -20,7 +21,8 @@ public:
     // The tests in their fixed order: every month, this month, weekday, the
     // daily time window (minute and hour repetitions only), the table. The
     // table is asked only when the others do not hold; its errors pass on.
-    Reason firstHolding(const CPlent& event, Platform::DateTime at) const;
+    // With hit, also which element of the test held (None when none did).
+    Reason firstHolding(const CPlent& event, Platform::DateTime at, UnlessHit* hit = nullptr) const;
     bool holds(const CPlent& event, Platform::DateTime at) const { return firstHolding(event, at) != Reason::None; }
 
     static int16_t LastDayOfMonth(Date date);

@@ -58,18 +58,25 @@ UnlessMask UnlessMask::of(CUnless& rule)
 bool UnlessMask::empty() const { return !anyDay(months_) && weekDays_ == 0 && !fromTable_; }
 
 // Most rules hold on no day of the calendar: those need no calendar date.
-bool UnlessMask::calendarHolds(Platform::DateTime at) const
+UnlessHit UnlessMask::calendarHit(Platform::DateTime at) const
 {
-    if (!anyDay(months_) && weekDays_ == 0) return false;
+    using Test = UnlessHit::Test;
+    if (!anyDay(months_) && weekDays_ == 0) return {};
     const Platform::CivilDateTime c = at.civil();
     const bool lastDay = c.day == at.lastDayOfMonth();
-    return monthHolds(EveryMonth, c.day, lastDay) || monthHolds(c.month, c.day, lastDay) || weekDay(at.weekday());
+    if (const Test test = monthHit(EveryMonth, c.day, lastDay); test != Test::None) return {test, EveryMonth, c.day};
+    if (const Test test = monthHit(c.month, c.day, lastDay); test != Test::None) return {test, c.month, c.day};
+    if (weekDay(at.weekday())) return {Test::WeekDay, 0, 0, at.weekday()};
+    return {};
 }
 
-bool UnlessMask::monthHolds(int month, int dayOfMonth, bool lastDay) const
+UnlessHit::Test UnlessMask::monthHit(int month, int dayOfMonth, bool lastDay) const
 {
-    const bool lastDayCounts = month == EveryMonth || month == February;
-    return day(month, dayOfMonth) || (lastDay && lastDayCounts && day(month, LastDay));
+    using Test = UnlessHit::Test;
+    const bool every = month == EveryMonth;
+    if (day(month, dayOfMonth)) return every ? Test::EveryMonthDay : Test::MonthDay;
+    if (!lastDay || !(every || month == February) || !day(month, LastDay)) return Test::None;
+    return every ? Test::EveryMonthLastDay : Test::FebruaryLastDay;
 }
 
 } // namespace Plent

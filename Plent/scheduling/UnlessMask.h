@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "Platform/dates/DateTime.h"
+#include "UnlessHit.h"
 
 namespace Plent {
 
@@ -33,10 +34,12 @@ public:
 
     // Whether the rule's calendar tests (every month, this month, weekday)
     // hold on the day of at.
-    bool calendarHolds(Platform::DateTime at) const;
+    bool calendarHolds(Platform::DateTime at) const { return calendarHit(at).test != UnlessHit::Test::None; }
+    // The first of those tests that holds, and its element.
+    UnlessHit calendarHit(Platform::DateTime at) const;
 
 private:
-    bool monthHolds(int month, int dayOfMonth, bool lastDay) const;
+    UnlessHit::Test monthHit(int month, int dayOfMonth, bool lastDay) const;
 
     std::array<uint64_t, 13> months_{};
     uint32_t weekDays_ = 0;

@@ -14,10 +14,10 @@
 
 #include "CalendarGridSetup.h"
 #include "CaptionFitter.h"
-#include "EditorChecks.h"
 #include "CaptionFitter.h"
 #include "modGridSel.h"
 #include "Plent/engine/CPlentEngine.h"
+#include "Plent/engine/EditorChecks.h"
 #include "Plent/model/CPlent.h"
 #include "Plent/msg/CMsg.h"
 #include "Platform/automation/AutomationError.h"
@@ -318,11 +318,9 @@ void frmPlent::sstabPlent_Click(int)
 
 void frmPlent::cmdOK_Click()
 {
-    const EditorEntries entries{Text("txtIdentifier"), Text("txtFirstStartDate"), Text("txtFirstStartHour"),
-                                Text("txtFrom"), Text("txtTo")};
     EditorChecks::ExistEvent existEvent;
     if (engine_) existEvent = [this](const std::string& id) { return engine_->ExistEvent(id); };
-    if (const auto failure = EditorChecks::firstFailure(entries, existEvent, marks_))
+    if (const auto failure = EditorChecks::firstFailure(EditorEntries::of(*this), existEvent, marks_))
         return sendTo(failure->tab, failure->control);
     confirmed_ = true;
     Hide();

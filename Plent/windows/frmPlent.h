@@ -4,8 +4,8 @@
 #include <memory>
 #include <span>
 
-#include "CalendarMarks.h"
 #include "frmPlentControls.h"
+#include "Plent/engine/CalendarMarks.h"
 #include "Plent/engine/IPlentForm.h"
 #include "Platform/ui/Form.h"
 

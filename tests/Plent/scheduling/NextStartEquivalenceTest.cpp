@@ -174,6 +174,20 @@ private:
     std::mt19937 rng_;
 };
 
+// Every candidate the trace skipped or moved on is one the unless rule holds
+// at, by a test the trace names.
+void expectTheRuleHoldsWhereTheTraceSaysSo(ClockedSchedule& engine, const CPlent& prototype,
+                                           const Plent::StartTrace& trace, int i)
+{
+    for (const auto& step : trace.steps) {
+        if (step.rule != Plent::StartTrace::Rule::Skipped && step.rule != Plent::StartTrace::Rule::Moved) continue;
+        CPlent at = prototype;
+        at.setNextStart(step.before.toDate());
+        ASSERT_TRUE(engine.CheckUnless(at)) << "event " << i;
+        ASSERT_NE(step.hit.test, Plent::UnlessHit::Test::None) << "event " << i;
+    }
+}
+
 } // namespace
 
 TEST(NextStartEquivalence, MatchesTheStepByStepRuleOnRandomEventsRulesAndPauses)
@@ -198,10 +212,16 @@ TEST(NextStartEquivalence, MatchesTheStepByStepRuleOnRandomEventsRulesAndPauses)
         clock.set(random.now(*prototype));
         CPlent fast = *prototype;
         CPlent reference = *prototype;
+        CPlent traced = *prototype;
         engine.CalcNextStart(fast);
         referenceCalcNextStart(engine, reference);
+        Plent::StartTrace trace;
+        engine.schedule().calcNextStart(traced, Platform::Clock::now(), &trace);
         ASSERT_EQ(fast.Finished(), reference.Finished()) << "event " << i;
         ASSERT_EQ(fast.NextStart(), reference.NextStart()) << "event " << i;
         ASSERT_EQ(fast.RegularStart(), reference.RegularStart()) << "event " << i;
+        ASSERT_EQ(traced.NextStart(), fast.NextStart()) << "event " << i;
+        ASSERT_EQ(traced.Finished(), fast.Finished()) << "event " << i;
+        expectTheRuleHoldsWhereTheTraceSaysSo(engine, *prototype, trace, i);
     }
 }

@@ -7,6 +7,8 @@
 
 namespace Plent {
 
+struct IPlentForm;
+
 // What OK checks: the texts of the editor's boxes and the grid marks.
 struct EditorEntries {
     std::string identifier;
@@ -14,6 +16,9 @@ struct EditorEntries {
     std::string firstStartHour;
     std::string from;
     std::string to;
+
+    // The texts of an editor's boxes, with or without a window.
+    static EditorEntries of(const IPlentForm& form);
 };
 
 // The checks of the editor's OK, in their order. The first that fails names

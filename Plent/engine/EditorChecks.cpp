@@ -1,5 +1,6 @@
 #include "EditorChecks.h"
 
+#include "IPlentForm.h"
 #include "Platform/locale/LocaleDateTime.h"
 
 namespace Plent {
@@ -13,6 +14,12 @@ constexpr int February = UnlessMask::February;
 int lastOfferedDay(int month) { return month == February ? 29 : 31; }
 
 } // namespace
+
+EditorEntries EditorEntries::of(const IPlentForm& form)
+{
+    return {form.Text("txtIdentifier"), form.Text("txtFirstStartDate"), form.Text("txtFirstStartHour"),
+            form.Text("txtFrom"), form.Text("txtTo")};
+}
 
 std::optional<EditorChecks::Failure> EditorChecks::firstFailure(const EditorEntries& entries,
                                                                 const ExistEvent& existEvent,
