@@ -112,6 +112,7 @@ void CPlentEngine::LoadObjects(const std::string& sFile)
         showNotices();
         throw;
     }
+    loadedFile_ = sFile;
     showNotices();
 }
 

@@ -40,6 +40,8 @@ public:
     void RemoveAll();
     void SaveObjects(const std::string& sFile);
     void LoadObjects(const std::string& sFile);
+    // The file the events were last loaded from; empty before any load.
+    const std::string& LoadedFile() const { return loadedFile_; }
     Platform::ComPtr<IListWindow> objShowEvents() const { return showEvents_; }
     bool ExistEvent(const std::string& sIdentifier);
     const std::string& UnlessTable() const { return schedule_.TablePath(); }
@@ -96,6 +98,7 @@ private:
     // Holds the engine's OffSet.
     std::unique_ptr<CMsg> msg_;
     HandOutFacts lastHandOut_;
+    std::string loadedFile_;
     // Declared last: the events and the fixed-date table go before the
     // message loader.
     Schedule schedule_;

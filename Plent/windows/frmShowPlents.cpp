@@ -1,6 +1,8 @@
 #include "frmShowPlents.h"
 
 #include <QEvent>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QLayout>
 
 #include <filesystem>
@@ -9,6 +11,9 @@
 #include "ListWindowCommands.h"
 #include "ShowPlentsBar.h"
 #include "Plent/engine/CPlentEngine.h"
+#include "Plent/history/HistoryFile.h"
+#include "Plent/history/HistoryReader.h"
+#include "Platform/automation/AutomationError.h"
 #include "Plent/msg/CMsg.h"
 #include "Platform/ui/ActiveBar.h"
 #include "Platform/ui/ReportList.h"
@@ -34,6 +39,7 @@ struct TextDesign {
 
 constexpr TextDesign ColumnHeaders[] = {
     {6, "Identifizierung"}, {7, "Beschreibung"}, {8, "nächster Start"}, {9, "letzter Start"}, {10, "letzter Status"},
+    {32, "letztes Ergebnis"},
 };
 
 // The texts of Status 0 to 4.
@@ -51,6 +57,7 @@ frmShowPlents::frmShowPlents()
     , lvwPlents(new Platform::ReportList(clientArea_))
     , ActiveBar1(new Platform::ActiveBar(this))
     , commands_(new ListWindowCommands(*this, *ActiveBar1, *lvwPlents))
+    , historyWatcher_(new QFileSystemWatcher(this))
 {
     setWindowTitle("Anzeigen aller Events");
     caption_ = windowTitle();
@@ -63,6 +70,8 @@ frmShowPlents::frmShowPlents()
     lvwPlents->setRowSource([this] { return rows(); });
     connect(lvwPlents, &Platform::ReportList::mousePressed, this, &frmShowPlents::lvwPlents_MouseDown);
     connect(lvwPlents, &Platform::ReportList::rowChosen, this, &frmShowPlents::lvwPlents_RowChosen);
+    connect(historyWatcher_, &QFileSystemWatcher::fileChanged, this, &frmShowPlents::readHistory);
+    connect(historyWatcher_, &QFileSystemWatcher::directoryChanged, this, &frmShowPlents::historyMayHaveAppeared);
 
     resize(Twips::toPixels(WindowWidth), Twips::toPixels(WindowHeight));
     // The free area gets its size now, not only when the window is shown.
@@ -120,6 +129,7 @@ void frmShowPlents::loadStatusTexts()
 // that the rebuilds after a poll's many hand-outs make them once.
 void frmShowPlents::FillList()
 {
+    followHistory();
     lvwPlents->invalidateRows();
     fitColumnsOnce();
     UpdateTools();
@@ -163,7 +173,46 @@ void frmShowPlents::fitColumnsOnce()
 QList<QStringList> frmShowPlents::rows()
 {
     if (!engine_) return {};
-    return rowTexts_.rows(engine_->Plents());
+    QList<QStringList> made = rowTexts_.rows(engine_->Plents());
+    for (QStringList& row : made) row.append(results_.of(row.front().toStdString()));
+    return made;
+}
+
+void frmShowPlents::followHistory()
+{
+    const std::string& events = eventFile_.empty() && engine_ ? engine_->LoadedFile() : eventFile_;
+    const std::string history = events.empty() ? std::string() : History::HistoryFile::besideEventFile(events);
+    if (history == historyFile_) return;
+    if (!historyWatcher_->files().isEmpty()) historyWatcher_->removePaths(historyWatcher_->files());
+    if (!historyWatcher_->directories().isEmpty()) historyWatcher_->removePaths(historyWatcher_->directories());
+    historyFile_ = history;
+    if (!history.empty()) historyWatcher_->addPath(QFileInfo(QString::fromStdString(history)).absolutePath());
+    readHistory();
+}
+
+// Other files of the directory change at every poll; only a history that
+// came into being, or replaced the watched one, is read.
+void frmShowPlents::historyMayHaveAppeared()
+{
+    const QString path = QString::fromStdString(historyFile_);
+    if (QFileInfo::exists(path) && !historyWatcher_->files().contains(path)) readHistory();
+}
+
+// The runner appends to the history, and replaces it when it drops old
+// runs; a replaced file is watched anew.
+void frmShowPlents::readHistory()
+{
+    results_ = {};
+    if (!historyFile_.empty()) {
+        const QString path = QString::fromStdString(historyFile_);
+        if (QFileInfo::exists(path) && !historyWatcher_->files().contains(path)) historyWatcher_->addPath(path);
+        try {
+            results_ = History::LastResults(History::HistoryReader::read(historyFile_).runs);
+        } catch (const Platform::AutomationError& error) {
+            qWarning("%s", error.report().c_str());
+        }
+    }
+    lvwPlents->invalidateRows();
 }
 
 // A size that would be negative (a very small window) is left as it was.

@@ -6,7 +6,10 @@
 #include <string>
 
 #include "PlentRowTexts.h"
+#include "Plent/history/LastResults.h"
 #include "Platform/ui/Form.h"
+
+class QFileSystemWatcher;
 
 namespace Platform {
 class ActiveBar;
@@ -22,8 +25,9 @@ class CPlentEngine;
 class ListWindowCommands;
 
 // The event list window: every event of the engine with identifier,
-// description, next start, last start and last status, and the menu bar and
-// toolbars with the commands on them. It registers with the engine as
+// description, next start, last start, last status and the last result its
+// runs have in the history beside the event file (followed as the runner
+// writes it), and the menu bar and toolbars with the commands on them. It registers with the engine as
 // objShowEvents while it is loaded and takes the registration back when it
 // unloads, which ends the runner at its next poll.
 //
@@ -80,6 +84,11 @@ private:
     QList<QStringList> rows();
     void loadStatusTexts();
     void fitColumnsOnce();
+    // The history beside the window's event file, else beside the file the
+    // engine loaded; read again whenever it changes.
+    void followHistory();
+    void readHistory();
+    void historyMayHaveAppeared();
     void ArrangeControls();
     void lvwPlents_MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, const QPoint& pos);
     void lvwPlents_RowChosen(int row);
@@ -108,6 +117,9 @@ private:
     bool columnsFitted_ = false;
     bool highlightPending_ = false;
     QString caption_;
+    std::string historyFile_;
+    QFileSystemWatcher* historyWatcher_;
+    History::LastResults results_;
     ListWindowCommands* commands_;
 };
 

@@ -99,6 +99,7 @@ const Platform::StringTableEntry Strings[] = {
     {1229, "'%1' was changed by another program since it was last opened or saved. Overwrite it, or reload it and lose these changes?"},
     {1230, "Overwrite"},
     {1231, "Reload"},
+    {1232, "last result"},
 
     // Password dialog
     {1300, "Password"},

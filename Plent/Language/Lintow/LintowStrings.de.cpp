@@ -101,6 +101,7 @@ const Platform::StringTableEntry Strings[] = {
     {1229, "'%1' wurde seit dem letzten \326ffnen oder Speichern von einem anderen Programm ge\344ndert. \334berschreiben, oder neu laden und diese \304nderungen verlieren?"},
     {1230, "\334berschreiben"},
     {1231, "Neu laden"},
+    {1232, "letztes Ergebnis"},
 
     // Password dialog
     {1300, "Passwort"},

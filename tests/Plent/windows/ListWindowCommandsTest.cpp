@@ -238,3 +238,33 @@ TEST_F(ListCommandsTest, ASaveOverAFileChangedOnDiskAsksFirst)
     EXPECT_EQ(other.Plents().Count(), 1) << "overwritten";
     EXPECT_TRUE(boxes.empty());
 }
+
+// The last result of each event's runs, from the history beside the event
+// file, followed as the runner appends to it.
+TEST_F(ListCommandsTest, TheLastResultColumnFollowsTheHistory)
+{
+    for (const char* id : {"backup", "mail", "new"}) addEvent(*engine, id, at(2026, 5, 5, 9));
+    const QString history = files.filePath("events.history");
+    const auto append = [&](const QByteArray& lines) {
+        QFile file(history);
+        ASSERT_TRUE(file.open(QIODevice::Append));
+        file.write(lines);
+    };
+    append("{\"run\":\"1\",\"identifier\":\"backup\",\"outcome\":\"started\"}\n"
+           "{\"run\":\"2\",\"identifier\":\"mail\",\"outcome\":\"not started\",\"reason\":\"program not found\"}\n"
+           "{\"run\":\"1\",\"exitStatus\":3}\n");
+    show();
+    const auto results = [&] {
+        std::vector<QString> column;
+        for (int r = 0; r < list().rowCount(); ++r) column.push_back(list().subItem(r, 5));
+        return column;
+    };
+    EXPECT_EQ(list().headerText(5), "letztes Ergebnis");
+    EXPECT_EQ(results(), (std::vector<QString>{"exit 3", "not started: program not found", ""}));
+
+    append("{\"run\":\"3\",\"identifier\":\"backup\",\"outcome\":\"started\"}\n");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return results().front() == "running"; }, 5000));
+    append("{\"run\":\"3\",\"signal\":9}\n");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return results().front() == "signal 9"; }, 5000));
+    EXPECT_TRUE(boxes.empty());
+}

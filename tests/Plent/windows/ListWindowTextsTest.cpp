@@ -36,7 +36,7 @@ TEST_F(ListWindowTexts, WithoutALibraryTheGermanDesignTextsStay)
     EXPECT_EQ(window()->windowTitle(), "Anzeigen aller Events");
     EXPECT_EQ(Platform::UiProperties::read(window(), "Tag"), "MsgNr=0");
     EXPECT_EQ(headers(), (std::vector<QString>{"Identifizierung", "Beschreibung", "nächster Start", "letzter Start",
-                                               "letzter Status"}));
+                                               "letzter Status", "letztes Ergebnis"}));
     EXPECT_EQ(statusColumn(), (std::vector<QString>{"noch offen", "durchgeführt", "als durchgeführt betrachtet",
                                                     "Alarm", "angehalten", "status [7] unknown!"}));
     EXPECT_EQ(bar().Band("Datei-Menü")->Tool("Open")->Caption(), "Ö&ffnen");
@@ -54,7 +54,8 @@ TEST_F(ListWindowTexts, TheLanguageLibraryGivesTheEnglishTexts)
     fillWithStatuses();
     engine->ShowEvents(0);
     EXPECT_EQ(window()->windowTitle(), "Display all events");
-    EXPECT_EQ(headers(), (std::vector<QString>{"identifier", "description", "next start", "last start", "last status"}));
+    EXPECT_EQ(headers(), (std::vector<QString>{"identifier", "description", "next start", "last start", "last status",
+                                               "last result"}));
     EXPECT_EQ(statusColumn(), (std::vector<QString>{"still open", "done", "seen as done", "alarm", "stopped",
                                                     "status [7] unknown!"}));
     for (const char* band : {"Datensätze-Menü", "Toolbar-Datensätze"}) {
@@ -166,10 +167,10 @@ TEST_P(ListWindowColumns, CapALongIdentifierAndKeepWhatTheUserSets)
 
 INSTANTIATE_TEST_SUITE_P(Locales, ListWindowColumns, ::testing::Values("C", "en_US", "de_DE"));
 
-TEST_F(ListWindowTexts, AnEmptyCollectionGivesFiveHeadersAndNoRows)
+TEST_F(ListWindowTexts, AnEmptyCollectionGivesSixHeadersAndNoRows)
 {
     engine->ShowEvents(0);
-    EXPECT_EQ(list().columnCount(), 5);
+    EXPECT_EQ(list().columnCount(), 6);
     EXPECT_EQ(list().rowCount(), 0);
 }
 
