@@ -1,9 +1,7 @@
 #include "HandedOut.h"
 
-void HandedOut::askEngine(Kalvor::_CPlentEngine& engine)
+HandedOut HandedOut::of(const Plent::HandOut& h)
 {
-    Platform::ComPtr<Kalvor::_CPlentHandOut> facts;
-    if (engine.QueryInterface(Kalvor::IID__CPlentHandOut, facts.putVoid()) != Platform::S_OK) return;
-    Platform::VARIANT_BOOL wasLate = Platform::VARIANT_FALSE;
-    if (facts->LastHandOut(&due, &delay, &delayMode, &wasLate) == Platform::S_OK) late = wasLate != 0;
+    return {h.identifier, h.description,    h.parameter,   h.alarm, h.facts.nextStart,
+            h.facts.delay, h.facts.delayMode, h.facts.late, h.held, {}};
 }

@@ -1,11 +1,11 @@
 #pragma once
 #include <string>
 
-#include "Plent/engine/HandOutInterface.h"
-#include "Plent/engine/KalvorInterfaces.h"
+#include "Plent/scheduling/HandOut.h"
 
-// One event as a poll's ActivEvent handed it out, with what the engine
-// knew of it before the hand-out.
+// One event as a poll's NextHandOut handed it out (or held it), with what
+// the engine knew of it before the hand-out and the name of its run in the
+// history, given before its program starts.
 struct HandedOut {
     std::string identifier;
     std::string description;
@@ -15,8 +15,9 @@ struct HandedOut {
     int16_t delay = 0;
     int16_t delayMode = 0;
     bool late = false;
+    // Why it is not to be started; empty for a hand-out.
+    std::string held;
+    std::string run;
 
-    // Fills in the engine's facts of its last hand-out; an engine without
-    // them leaves them unset.
-    void askEngine(Kalvor::_CPlentEngine& engine);
+    static HandedOut of(const Plent::HandOut& handOut);
 };

@@ -4,16 +4,19 @@
 #include <QRegularExpression>
 
 #include <cmath>
+#include <iostream>
 
 #include <unistd.h>
 
 #include "NotificationBatch.h"
+#include "Plent/history/HistoryReader.h"
 #include "Plent/history/OutputTail.h"
 #include "Plent/history/RunRecord.h"
 #include "Plent/history/TimeText.h"
 #include "Platform/automation/AutomationError.h"
 #include "Platform/dates/Clock.h"
 #include "Platform/process/ProcessLaunch.h"
+#include "Platform/text/TextKey.h"
 #include "RunnerTexts.h"
 
 namespace Key = History::Key;
@@ -44,8 +47,6 @@ RunRecorder::~RunRecorder()
     }
 }
 
-// Unique across runners: the hand-out's second, the runner's process and a
-// count within the runner.
 QString RunRecorder::newRunName()
 {
     const QString stamp = now().remove(QRegularExpression("[^0-9]"));
@@ -54,7 +55,10 @@ QString RunRecorder::newRunName()
 
 void RunRecorder::start(const HandedOut& event)
 {
-    const QString run = newRunName();
+    const std::string key = Platform::TextKey::fold(event.identifier);
+    if (const Running* running = runningOf(key)) return skip(event, key, running->pid);
+    skipping_.erase(key);
+    const QString run = qs(event.run);
     const std::string outputFile = output_.fileFor(run);
     // The running time counts from the start itself, not from its record.
     const auto since = std::chrono::steady_clock::now();
@@ -72,6 +76,65 @@ void RunRecorder::start(const HandedOut& event)
     line.insert(Key::Reason, qs(launch.reason));
     write(line);
     notifications_.add(qs(event.identifier), texts_.text(RunnerTexts::NotStarted, qs(launch.reason)));
+}
+
+const RunRecorder::Running* RunRecorder::runningOf(const std::string& key) const
+{
+    for (const auto& [run, running] : running_) {
+        if (running.key == key) return &running;
+    }
+    return nullptr;
+}
+
+void RunRecorder::skip(const HandedOut& event, const std::string& key, pid_t pid)
+{
+    QJsonObject line = handOutLine(qs(event.run), event);
+    line.insert(Key::Outcome, History::Outcome::Skipped);
+    line.insert(Key::Reason, QString("still running (process %1)").arg(pid));
+    write(line);
+    if (skipping_.insert(key).second)
+        notifications_.add(qs(event.identifier), texts_.text(RunnerTexts::Skipped, QString::number(pid)));
+}
+
+// A held event gets a run of its own, which tells why it waits; an event
+// without identifier is told on standard error as well, once per load.
+void RunRecorder::hold(const HandedOut& event)
+{
+    QJsonObject line = handOutLine(newRunName(), event);
+    line.insert(Key::Reason, qs(event.held));
+    if (event.identifier.empty()) {
+        line.insert(Key::Outcome, History::Outcome::NotStarted);
+        write(line);
+        std::cerr << "Pelmor: " << event.held << std::endl;
+        return;
+    }
+    line.insert(Key::Outcome, History::Outcome::Held);
+    write(line);
+    notifications_.add(qs(event.identifier), texts_.text(RunnerTexts::Held, qs(event.held)));
+}
+
+void RunRecorder::recordUnstarted(const std::vector<Plent::PendingStart>& starts)
+{
+    if (starts.empty()) return;
+    std::set<QString> recorded;
+    try {
+        for (const auto& run : History::HistoryReader::read(history_.path()).runs) recorded.insert(run.run());
+    } catch (const Platform::AutomationError& error) {
+        // Without the history it cannot be told which were started.
+        report_.failed(error.report());
+        return;
+    }
+    for (const Plent::PendingStart& start : starts) {
+        if (recorded.count(qs(start.Run))) continue;
+        QJsonObject line{{Key::Run, qs(start.Run)},
+                         {Key::Time, now()},
+                         {Key::Identifier, qs(start.Identifier)},
+                         {Key::Command, qs(start.Command)},
+                         {Key::Outcome, History::Outcome::NotStarted},
+                         {Key::Reason, "the runner ended before the start"}};
+        if (start.Due != 0) line.insert(Key::Due, History::TimeText::of(Platform::DateTime::fromDate(start.Due)));
+        write(line);
+    }
 }
 
 QJsonObject RunRecorder::handOutLine(const QString& run, const HandedOut& event) const
@@ -96,7 +159,8 @@ void RunRecorder::watch(const QString& run, const HandedOut& event, const Starte
         delete watch;
         return;
     }
-    running_[run] = {qs(event.identifier), started.outputFile, started.since, watch};
+    running_[run] = {qs(event.identifier), Platform::TextKey::fold(event.identifier), started.pid,
+                     started.outputFile, started.since, watch};
     connect(watch, &Platform::ChildWatch::ended, this, [this, run](Platform::ChildExit exit) { ended(run, exit); });
 }
 

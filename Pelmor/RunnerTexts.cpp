@@ -8,6 +8,8 @@ const char* RunnerTexts::german(Number number)
     case NotStarted: return "konnte nicht gestartet werden: %1";
     case ExitStatus: return "endete mit Status %1";
     case Signal: return "durch Signal %1 beendet";
+    case Skipped: return "übersprungen: läuft noch (Prozess %1)";
+    case Held: return "zurückgehalten: %1";
     }
     return "%1";
 }

@@ -8,7 +8,7 @@
 class RunnerTexts {
 public:
     static constexpr unsigned Offset = 1400;
-    enum Number : unsigned { MoreFailed = 0, StartedLate = 1, NotStarted = 2, ExitStatus = 3, Signal = 4 };
+    enum Number : unsigned { MoreFailed = 0, StartedLate = 1, NotStarted = 2, ExitStatus = 3, Signal = 4, Skipped = 5, Held = 6 };
 
     explicit RunnerTexts(Platform::ModuleHandle hMsg) : hMsg_(hMsg) {}
 

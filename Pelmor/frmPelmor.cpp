@@ -64,6 +64,9 @@ void frmPelmor::Init(Platform::ModuleHandle hMsg)
     Check(runner()->OpenEventFile(EventFilePath(), &lines), "OpenEventFile");
     report(lines);
     runs_ = std::make_unique<RunSupervisor>(EventFilePath(), hMsg);
+    std::vector<Plent::PendingStart> unstarted;
+    Check(runner()->PendingStarts(&unstarted), "PendingStarts");
+    runs_->recordUnstarted(unstarted);
     Check(engine()->put_UnlessTable(prefix + "Pelmor.tab"), "UnlessTable");
     Check(engine()->ShowEvents(0, Platform::VARIANT_TRUE, "", ""), "ShowEvents");
     // Asked to end while a message box of the start was up: no poll.
@@ -111,17 +114,21 @@ void frmPelmor::ShowListWindow()
 }
 
 // The event file is looked at first, so that an event saved since the last
-// poll starts in this one when it is due.
+// poll starts in this one when it is due. Every hand-out is in the run state
+// on the disk before the first program starts: a runner that ends at any
+// moment of the poll never lets the next one run an event again.
 void frmPelmor::poll()
 {
     std::string lines;
     Check(runner()->FollowEventFile(&lines), "FollowEventFile");
     report(lines);
     Check(runner()->BeginPoll(), "BeginPoll");
-    startDueEvents();
+    std::vector<HandedOut> handOuts = takeHandOuts();
+    Check(runner()->RecordStarts(runs_->prepare(handOuts)), "RecordStarts");
     lines.clear();
     Check(runner()->EndPoll(&lines), "EndPoll");
     report(lines);
+    runs_->start(handOuts);
 }
 
 // Also when a poll failed: what it handed out before has been started.
@@ -136,16 +143,16 @@ void frmPelmor::saveRunState()
     report(lines);
 }
 
-// Takes every event the engine hands out in this poll and starts its
-// command line; one that cannot be started is recorded and skipped.
-void frmPelmor::startDueEvents()
+std::vector<HandedOut> frmPelmor::takeHandOuts()
 {
+    std::vector<HandedOut> handOuts;
+    const auto runner = this->runner();
     for (;;) {
-        std::string description, parameter, identifier;
-        Platform::VARIANT_BOOL alarm = Platform::VARIANT_FALSE;
-        Check(engine()->ActivEvent(&description, &parameter, &alarm, &identifier), "ActivEvent");
-        if (identifier.empty()) return;
-        runs_->start(*engine(), {identifier, description, parameter, alarm != 0});
+        Plent::HandOut handOut;
+        Platform::VARIANT_BOOL any = Platform::VARIANT_FALSE;
+        Check(runner->NextHandOut(&handOut, &any), "NextHandOut");
+        if (!any) return handOuts;
+        handOuts.push_back(HandedOut::of(handOut));
     }
 }
 

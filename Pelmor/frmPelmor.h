@@ -4,9 +4,11 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "Plent/engine/KalvorInterfaces.h"
 #include "Plent/engine/RunnerInterface.h"
+#include "HandedOut.h"
 #include "RunSupervisor.h"
 #include "Platform/automation/AutomationError.h"
 #include "Platform/automation/ComPtr.h"
@@ -45,7 +47,8 @@ private:
     Platform::ComPtr<Kalvor::_CPlentRunner> runner() const;
     void poll();
     void saveRunState();
-    void startDueEvents();
+    // Every event the engine hands out (or holds) in this poll.
+    std::vector<HandedOut> takeHandOuts();
     void fail(const Platform::AutomationError& error);
 
     Platform::ComPtr<Kalvor::_CPlentRoot> root_;

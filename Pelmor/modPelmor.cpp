@@ -9,6 +9,7 @@
 
 #include "RunnerInfo.h"
 #include "SingleRunner.h"
+#include "TestClock.h"
 #include "frmPelmor.h"
 #include "Platform/locale/LanguageChoice.h"
 #include "Platform/modules/Library.h"
@@ -19,6 +20,7 @@
 int main(int argc, char** argv)
 {
     if (RunnerInfo().answer(argc, argv, std::cout)) return 0;
+    TestClock::installFromEnvironment();
     QApplication app(argc, argv);
     // The runner ends at the poll after the list window has closed, not
     // when its last window closes.

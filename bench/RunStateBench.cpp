@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <string>
+#include <vector>
 
 #include "Plent/engine/CPlentEngine.h"
 #include "Plent/engine/RunnerSession.h"
@@ -58,17 +59,18 @@ public:
         session_.OpenEventFile(file_, report_);
     }
 
-    // Hands out every due event, recording the poll; answers the seconds the
-    // recording took.
+    // Hands out every due event as the runner does, recording the poll and
+    // its starts; answers the seconds the recording took.
     double poll()
     {
         auto start = std::chrono::steady_clock::now();
         session_.BeginPoll();
         const double begin = secondsSince(start);
-        std::string description, parameter;
-        bool alarm = false;
-        while (!engine_.ActivEvent(description, parameter, alarm).empty()) {}
+        std::vector<PendingStart> starts;
+        while (const auto handOut = engine_.NextHandOut())
+            starts.push_back({"run " + handOut->identifier, handOut->identifier, handOut->parameter, handOut->facts.nextStart});
         start = std::chrono::steady_clock::now();
+        session_.RecordStarts(starts);
         session_.EndPoll(report_);
         return begin + secondsSince(start);
     }

@@ -37,6 +37,8 @@ void EventJsonReader::read(const QJsonArray& array, Plent::colPlents& events)
             identifierValue.isString() ? number + " ('" + identifierValue.toString().toStdString() + "')" : number;
         auto e = event(object, where);
         const std::string identifier = e->Identifier();
+        // The runner never starts an event without identifier.
+        if (identifier.empty()) throw CtlError::badInput(number + ": the identifier is empty");
         addUnique(events, std::move(e), identifier, where, "identifier");
     }
 }

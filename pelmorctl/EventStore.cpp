@@ -6,6 +6,7 @@
 #include "CtlError.h"
 #include "Plent/runstate/RunStateFile.h"
 #include "Plent/runstate/RunStateMerge.h"
+#include "Platform/dates/Clock.h"
 #include "Platform/automation/AutomationError.h"
 #include "Platform/locale/LocaleDates.h"
 
@@ -45,7 +46,7 @@ void EventStore::loadForShowing(Plent::Schedule& schedule, const std::string& pa
     if (!withState) return;
     const std::string stateFile = Plent::RunStateFile::pathFor(path);
     try {
-        if (const auto state = Plent::RunStateFile::read(stateFile)) Plent::RunStateMerge::apply(schedule.Events(), *state);
+        if (const auto state = Plent::RunStateFile::read(stateFile)) Plent::RunStateMerge::apply(schedule.Events(), *state, Platform::Clock::now().toDate());
     } catch (const Platform::AutomationError& e) {
         err << "pelmorctl: the run state is left out: " << e.report() << '\n';
     }

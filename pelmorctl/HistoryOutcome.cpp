@@ -8,7 +8,7 @@ namespace Ctl {
 
 std::string HistoryOutcome::of(const History::RunRecord& run)
 {
-    if (!run.started()) return "not started: " + run.reason().toStdString();
+    if (!run.started()) return run.outcome().toStdString() + ": " + run.reason().toStdString();
     const auto seconds = run.seconds();
     const std::string took = seconds ? ", " + QString::number(*seconds, 'f', 1).toStdString() + " s" : "";
     if (const auto signal = run.signal()) return "ended by signal " + std::to_string(*signal) + took;

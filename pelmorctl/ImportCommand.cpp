@@ -22,6 +22,7 @@ std::string ImportCommand::help() const
            "whole and lie between -32768 and 32767, texts must be Windows-1252\n"
            "characters other than U+0000, at most 32767 of them, and identifiers (and\n"
            "keys within their collection) must differ in more than letter case.\n"
+           "Every event needs an identifier.\n"
            "Unknown fields are refused. On any problem FILE stays as it was.\n\n"
            "Example:\n"
            "  pelmorctl import events.json Pelmor.dat\n";

@@ -22,6 +22,13 @@ constexpr size_t BufferSize = 64 * 1024;
     Raise(ErrorFromErrno(errno), std::string("BinaryFile.") + operation);
 }
 
+// A file that cannot be opened is named, so that the report says which.
+[[noreturn]] void raiseOpenErrno(const std::string& path)
+{
+    const int32_t number = ErrorFromErrno(errno);
+    Raise(number, "BinaryFile.open", RuntimeErrorText(number) + ": '" + path + "'");
+}
+
 } // namespace
 
 // Opening a named pipe would wait for a writer, for ever if none comes: the
@@ -29,10 +36,10 @@ constexpr size_t BufferSize = 64 * 1024;
 BinaryFile BinaryFile::openForReading(const std::string& path)
 {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) raiseErrno("open");
+    if (fd < 0) raiseOpenErrno(path);
     BinaryFile file(fd);
     struct stat st {};
-    if (::fstat(fd, &st) != 0) raiseErrno("open");
+    if (::fstat(fd, &st) != 0) raiseOpenErrno(path);
     if (!S_ISREG(st.st_mode))
         Raise(Err::PathFileAccess, "BinaryFile.open",
               RuntimeErrorText(Err::PathFileAccess) + ": '" + path + "' is not a regular file");

@@ -13,7 +13,10 @@ namespace Platform {
 Date FileTime::modified(const std::string& path)
 {
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) Raise(ErrorFromErrno(errno), "FileTime.modified");
+    if (::stat(path.c_str(), &info) != 0) {
+        const int32_t number = ErrorFromErrno(errno);
+        Raise(number, "FileTime.modified", RuntimeErrorText(number) + ": '" + path + "'");
+    }
     std::tm local{};
     localtime_r(&info.st_mtim.tv_sec, &local);
     const DateTime whole = DateTime::fromCivil(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,

@@ -9,11 +9,12 @@ TextFileReader::TextFileReader(const std::string& path)
 {
     try {
         file_.emplace(BinaryFile::openForReading(path));
-    } catch (const AutomationError&) {
-        // Left closed: whoever reads the file learns from isOpen that it
-        // could not, and has no use for the reason.
+    } catch (const AutomationError& e) {
+        failure_ = e;
     }
 }
+
+void TextFileReader::raiseOpenFailure() const { throw *failure_; }
 
 bool TextFileReader::readLine(std::string& line)
 {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "BinaryFile.h"
+#include "Platform/automation/AutomationError.h"
 
 namespace Platform {
 
@@ -15,12 +16,15 @@ public:
     explicit TextFileReader(const std::string& path);
 
     bool isOpen() const { return file_.has_value(); }
+    // Raises the error that kept a reader closed.
+    [[noreturn]] void raiseOpenFailure() const;
     // The next line as UTF-8 without its ending; false at the end of the
     // file. A read failure raises the file's error.
     bool readLine(std::string& line);
 
 private:
     std::optional<BinaryFile> file_;
+    std::optional<AutomationError> failure_;
 };
 
 } // namespace Platform

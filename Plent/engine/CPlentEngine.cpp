@@ -50,9 +50,21 @@ std::string CPlentEngine::ActivEvent(std::string& srDescription, std::string& sr
     srParameter = handOut.parameter;
     brAlarm = handOut.alarm;
     if (handOut.identifier.empty()) return {};
+    handedOut(handOut);
+    return handOut.identifier;
+}
+
+std::optional<HandOut> CPlentEngine::NextHandOut()
+{
+    std::optional<HandOut> handOut = schedule_.nextHandOut(Platform::Clock::now());
+    if (handOut && !handOut->isHeld()) handedOut(*handOut);
+    return handOut;
+}
+
+void CPlentEngine::handedOut(const HandOut& handOut)
+{
     lastHandOut_ = handOut.facts;
     if (const auto window = objShowEvents()) window->FillList();
-    return handOut.identifier;
 }
 
 void CPlentEngine::Update(const std::string& sIdentifier) { EventEditing(*this).Update(sIdentifier); }

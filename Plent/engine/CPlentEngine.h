@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "Plent/scheduling/HandOutFacts.h"
@@ -48,6 +49,9 @@ public:
     void setUnlessTable(std::string path) { schedule_.setTablePath(std::move(path)); }
 
     // Internal members.
+    // The runner's hand-out (see Schedule::nextHandOut): nothing when no
+    // event is to be started now; no table failure reaches the caller.
+    std::optional<HandOut> NextHandOut();
     colPlents& Plents() { return schedule_.Events(); }
     void setPlents(std::shared_ptr<colPlents> plents) { schedule_.setEvents(std::move(plents)); }
     colFixUnless& FixUnlesses() { return schedule_.Table().Dates(); }
@@ -92,6 +96,7 @@ private:
     // of the table in a message box before passing it on.
     template <class Rule>
     auto announcingTableFailure(Rule rule);
+    void handedOut(const HandOut& handOut);
 
     Platform::ComPtr<IListWindow> showEvents_;
     int32_t hMsg_ = 0;

@@ -44,6 +44,27 @@ HRESULT CPlentRunnerServer::EndPoll(std::string* srReport)
     return Guarded(Source, [&] { session_.EndPoll(*srReport); });
 }
 
+HRESULT CPlentRunnerServer::NextHandOut(HandOut* pHandOut, Platform::VARIANT_BOOL* pbAny)
+{
+    if (!pHandOut || !pbAny) return Platform::E_POINTER;
+    return Guarded(Source, [&] {
+        std::optional<HandOut> next = engine_.NextHandOut();
+        *pbAny = Platform::ToVariantBool(next.has_value());
+        *pHandOut = next ? std::move(*next) : HandOut{};
+    });
+}
+
+HRESULT CPlentRunnerServer::RecordStarts(const std::vector<PendingStart>& starts)
+{
+    return Guarded(Source, [&] { session_.RecordStarts(starts); });
+}
+
+HRESULT CPlentRunnerServer::PendingStarts(std::vector<PendingStart>* pStarts)
+{
+    if (!pStarts) return Platform::E_POINTER;
+    return Guarded(Source, [&] { *pStarts = session_.PendingStarts(); });
+}
+
 HRESULT CPlentRunnerServer::SaveState(std::string* srReport)
 {
     if (!srReport) return Platform::E_POINTER;

@@ -24,6 +24,9 @@ public:
     Platform::HRESULT FollowEventFile(std::string* srReport) override;
     Platform::HRESULT BeginPoll() override;
     Platform::HRESULT EndPoll(std::string* srReport) override;
+    Platform::HRESULT NextHandOut(Plent::HandOut* pHandOut, Platform::VARIANT_BOOL* pbAny) override;
+    Platform::HRESULT RecordStarts(const std::vector<PendingStart>& starts) override;
+    Platform::HRESULT PendingStarts(std::vector<PendingStart>* pStarts) override;
     Platform::HRESULT SaveState(std::string* srReport) override;
     Platform::HRESULT ShowListWindow() override;
 

@@ -7,9 +7,13 @@
 // srReport, one line each, empty when all is well; they fail only when the
 // event file cannot be opened at all.
 #include <string>
+#include <vector>
 
+#include "Plent/runstate/PendingStart.h"
+#include "Plent/scheduling/HandOut.h"
 #include "Platform/automation/Guid.h"
 #include "Platform/automation/IUnknown.h"
+#include "Platform/automation/Variant.h"
 
 namespace Kalvor {
 
@@ -22,10 +26,20 @@ struct _CPlentRunner : Platform::IUnknown {
     // Reloads the event file when it has changed since it was last read, and
     // rebuilds the list window.
     virtual Platform::HRESULT FollowEventFile(std::string* srReport) = 0;
-    // Around the ActivEvent calls of one poll: what they hand out or delete
-    // goes into the run state, which is written when the poll changed it.
+    // Around the hand-outs of one poll (NextHandOut, or ActivEvent): what
+    // they hand out or delete goes into the run state, which is written when
+    // the poll changed it.
     virtual Platform::HRESULT BeginPoll() = 0;
     virtual Platform::HRESULT EndPoll(std::string* srReport) = 0;
+    // The next event to start now, or one the engine holds back and wants
+    // recorded (its held text set); pbAny False when there is none.
+    virtual Platform::HRESULT NextHandOut(Plent::HandOut* pHandOut, Platform::VARIANT_BOOL* pbAny) = 0;
+    // The starts of this poll, written into the run state at EndPoll before
+    // the programs start.
+    virtual Platform::HRESULT RecordStarts(const std::vector<Plent::PendingStart>& starts) = 0;
+    // The starts the run state held when the event file was opened: those
+    // the runner before this one recorded, whether it got to them or not.
+    virtual Platform::HRESULT PendingStarts(std::vector<Plent::PendingStart>* pStarts) = 0;
     // Writes what the state file does not hold yet, as the runner ends.
     virtual Platform::HRESULT SaveState(std::string* srReport) = 0;
     // Brings the list window to the front, when it is open.

@@ -6,6 +6,7 @@
 #include "Plent/runstate/RunStateFile.h"
 #include "Plent/runstate/RunStateMerge.h"
 #include "Platform/automation/AutomationError.h"
+#include "Platform/dates/Clock.h"
 #include "Platform/text/TextKey.h"
 
 namespace Plent {
@@ -31,7 +32,8 @@ void RunnerSession::OpenEventFile(const std::string& eventFile, std::string& rep
     engine_.LoadObjects(eventFile);
     bases_ = EventBases(engine_.Plents());
     const RunState stored = readState(report);
-    state_ = RunStateMerge::apply(engine_.Plents(), stored);
+    pendingAtOpen_ = stored.starts();
+    state_ = RunStateMerge::apply(engine_.Plents(), stored, Platform::Clock::now().toDate());
     unsaved_ = !(state_ == stored);
 }
 
@@ -76,7 +78,9 @@ void RunnerSession::reload(const FileIdentity& identity)
         return;
     }
     bases_ = EventBases(*events);
-    state_ = RunStateMerge::apply(*events, state_);
+    RunState merged = RunStateMerge::apply(*events, state_, Platform::Clock::now().toDate());
+    merged.setStarts(state_.starts());
+    state_ = std::move(merged);
     keepOncePerRunDone(*events);
     engine_.setPlents(events);
     unsaved_ = true;
@@ -93,12 +97,22 @@ void RunnerSession::keepOncePerRunDone(colPlents& events) const
 
 void RunnerSession::BeginPoll() { recorder_.begin(engine_.Plents()); }
 
+// A poll without starts leaves those of the last one in the state: they
+// were started, the history says so, and no write is spent on them.
+void RunnerSession::RecordStarts(const std::vector<PendingStart>& starts)
+{
+    if (starts.empty() || starts == state_.starts()) return;
+    state_.setStarts(starts);
+    unsaved_ = true;
+}
+
+// One write for the poll: its hand-outs and deletions, its starts, and
+// whatever a load before it changed.
 void RunnerSession::EndPoll(std::string& report)
 {
     if (!recorder_.active()) return;
-    const PollRecorder::Changes changes = recorder_.end(engine_.Plents());
-    record(changes);
-    if (!changes.empty() || writeFailing_) write(report);
+    record(recorder_.end(engine_.Plents()));
+    if (unsaved_ || writeFailing_) write(report);
 }
 
 void RunnerSession::SaveState(std::string& report)
@@ -114,11 +128,11 @@ void RunnerSession::record(const PollRecorder::Changes& changes)
     for (const auto& e : changes.changed) {
         if (e->RetryMode() == RetryMode::OncePerRun) oncePerRunDone_.insert(Platform::TextKey::fold(e->Identifier()));
         if (const RunFields* base = bases_.find(e->Identifier()))
-            state_.set({e->Identifier(), *base, RunFields::of(*e), {}});
+            state_.set({e->Identifier(), *base, RunFields::of(*e), EventDefinition::fingerprint(*e), 0});
     }
     for (const auto& e : changes.removed) {
         if (const RunFields* base = bases_.find(e->Identifier()))
-            state_.set({e->Identifier(), *base, std::nullopt, EventDefinition::fingerprint(*e)});
+            state_.set({e->Identifier(), *base, std::nullopt, EventDefinition::fingerprint(*e), 0});
     }
     if (!changes.empty()) unsaved_ = true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <set>
 #include <string>
+#include <vector>
 
 #include "Plent/runstate/EventBases.h"
 #include "Plent/runstate/PollRecorder.h"
@@ -23,8 +24,10 @@ public:
     void OpenEventFile(const std::string& eventFile, std::string& report);
     void FollowEventFile(std::string& report);
     void BeginPoll();
+    void RecordStarts(const std::vector<PendingStart>& starts);
     void EndPoll(std::string& report);
     void SaveState(std::string& report);
+    const std::vector<PendingStart>& PendingStarts() const { return pendingAtOpen_; }
 
 private:
     RunState readState(std::string& report) const;
@@ -40,6 +43,8 @@ private:
     EventBases bases_;
     RunState state_;
     PollRecorder recorder_;
+    // The starts the state file held when the event file was opened.
+    std::vector<PendingStart> pendingAtOpen_;
     // Folded identifiers of the once-per-start events this run handed out.
     std::set<std::string> oncePerRunDone_;
     bool unsaved_ = false;

@@ -18,8 +18,7 @@ QString LastResults::of(const std::string& identifier) const
 QString LastResults::textOf(const RunRecord& run)
 {
     if (!run.started()) {
-        const QString outcome = run.fields().value(Key::Outcome).toString();
-        return run.reason().isEmpty() ? outcome : outcome + ": " + run.reason();
+        return run.reason().isEmpty() ? run.outcome() : run.outcome() + ": " + run.reason();
     }
     if (const auto signal = run.signal()) return "signal " + QString::number(*signal);
     if (const auto status = run.exitStatus()) return "exit " + QString::number(*status);

@@ -34,6 +34,10 @@ inline constexpr const char* StillRunning = "stillRunning";
 namespace Outcome {
 inline constexpr const char* Started = "started";
 inline constexpr const char* NotStarted = "not started";
+// Handed out while its last run was still running.
+inline constexpr const char* Skipped = "skipped";
+// Not handed out: the engine could not decide its start (its table is missing).
+inline constexpr const char* Held = "held";
 } // namespace Outcome
 
 // One run as the history tells it: the fields of all its lines, the later
@@ -49,6 +53,7 @@ public:
     QString time() const { return text(Key::Time); }
     QString identifier() const { return text(Key::Identifier); }
     QString reason() const { return text(Key::Reason); }
+    QString outcome() const { return text(Key::Outcome); }
     QString output() const { return text(Key::Output); }
     bool started() const { return text(Key::Outcome) == Outcome::Started; }
     bool stillRunning() const { return fields_.value(Key::StillRunning).toBool(); }

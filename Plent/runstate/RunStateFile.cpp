@@ -36,14 +36,21 @@ QJsonObject fieldsToJson(const RunFields& f)
 
 QJsonObject entryToJson(const StateEntry& e)
 {
-    QJsonObject o{{"Identifier", QString::fromStdString(e.Identifier)}, {"Base", fieldsToJson(e.Base)}};
-    if (e.removed()) {
-        o.insert("Removed", true);
-        o.insert("Definition", QString::fromStdString(e.Definition));
-    } else {
-        o.insert("Run", fieldsToJson(*e.Run));
-    }
+    QJsonObject o{{"Identifier", QString::fromStdString(e.Identifier)},
+                  {"Base", fieldsToJson(e.Base)},
+                  {"Definition", QString::fromStdString(e.Definition)}};
+    if (e.removed()) o.insert("Removed", true);
+    else o.insert("Run", fieldsToJson(*e.Run));
+    if (e.MissingSince != 0) o.insert("MissingSince", e.MissingSince);
     return o;
+}
+
+QJsonObject startToJson(const PendingStart& s)
+{
+    return {{"Run", QString::fromStdString(s.Run)},
+            {"Identifier", QString::fromStdString(s.Identifier)},
+            {"Command", QString::fromStdString(s.Command)},
+            {"Due", s.Due}};
 }
 
 class EntryReader {
@@ -53,10 +60,18 @@ public:
     StateEntry entry(const QJsonValue& v) const
     {
         const QJsonObject o = object(v, "an event");
-        StateEntry e{text(o, "Identifier"), fields(o.value("Base")), std::nullopt, {}};
-        if (o.value("Removed").toBool()) e.Definition = text(o, "Definition");
-        else e.Run = fields(o.value("Run"));
+        StateEntry e{text(o, "Identifier"), fields(o.value("Base")), std::nullopt, {}, 0};
+        const bool removed = o.value("Removed").toBool();
+        if (removed || o.contains("Definition")) e.Definition = text(o, "Definition");
+        if (!removed) e.Run = fields(o.value("Run"));
+        if (o.contains("MissingSince")) e.MissingSince = number(o, "MissingSince");
         return e;
+    }
+
+    PendingStart start(const QJsonValue& v) const
+    {
+        const QJsonObject o = object(v, "a start");
+        return {text(o, "Run"), text(o, "Identifier"), text(o, "Command"), number(o, "Due")};
     }
 
 private:
@@ -122,6 +137,9 @@ std::optional<RunState> RunStateFile::read(const std::string& path)
     RunState state;
     const EntryReader reader(path);
     for (const QJsonValue& v : root.value("Events").toArray()) state.set(reader.entry(v));
+    std::vector<PendingStart> starts;
+    for (const QJsonValue& v : root.value("Starts").toArray()) starts.push_back(reader.start(v));
+    state.setStarts(std::move(starts));
     return state;
 }
 
@@ -129,7 +147,13 @@ void RunStateFile::write(const RunState& state, const std::string& path)
 {
     QJsonArray events;
     for (const auto& [key, entry] : state.entries()) events.append(entryToJson(entry));
-    const QByteArray bytes = QJsonDocument(QJsonObject{{"Version", Version}, {"Events", events}}).toJson();
+    QJsonObject root{{"Version", Version}, {"Events", events}};
+    if (!state.starts().empty()) {
+        QJsonArray starts;
+        for (const PendingStart& start : state.starts()) starts.append(startToJson(start));
+        root.insert("Starts", starts);
+    }
+    const QByteArray bytes = QJsonDocument(root).toJson();
     try {
         Platform::ReplacementFile file(path);
         file.file().write(bytes.constData(), static_cast<size_t>(bytes.size()));

@@ -9,9 +9,12 @@ namespace Plent {
 // The run state as a JSON file beside the event file:
 //   {"Version": 1, "Events": [{"Identifier": "Backup",
 //     "Base": {"NextStart": 46143.375, "RegularStart": 46143.375, "LastStart": 0, "Status": 0, "Finished": false},
-//     "Run": {...the same fields...}}, {"Identifier": "Once", "Base": {...}, "Removed": true, "Definition": "..."}]}
-// Dates are the stored numbers, days since 1899-12-30. Failures are
-// AutomationErrors naming the file.
+//     "Run": {...the same fields...}, "Definition": "..."},
+//     {"Identifier": "Once", "Base": {...}, "Removed": true, "Definition": "...", "MissingSince": 46150.5}],
+//   "Starts": [{"Run": "20260504120000-4711-1", "Identifier": "Backup", "Command": "...", "Due": 46143.375}]}
+// Dates are the stored numbers, days since 1899-12-30. "Definition" of an
+// event that was not deleted, "MissingSince" and "Starts" may be left out.
+// Failures are AutomationErrors naming the file.
 class RunStateFile {
 public:
     static constexpr int Version = 1;

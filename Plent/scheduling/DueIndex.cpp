@@ -63,7 +63,7 @@ void DueIndex::sync(const colPlents& events)
 
 void DueIndex::file(size_t position, const CPlent& event)
 {
-    if (event.Finished() || event.Status() == Status::Stopped) return;
+    if (event.Finished() || event.Status() == Status::Stopped || event.Identifier().empty()) return;
     const int64_t start = Platform::DateTime::fromDate(event.NextStart()).seconds();
     startOf_[position] = start;
     if (start <= readyAt_) ready_.insert(position);

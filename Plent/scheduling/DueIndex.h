@@ -15,7 +15,7 @@ namespace Plent {
 
 // The events' next starts in time order, so that a poll finds the due
 // events without visiting the others. Only events neither finished nor
-// stopped are filed. The index follows the collection by the model's
+// stopped, and with an identifier, are filed. The index follows the collection by the model's
 // revision: any change it was not told about makes it file all events
 // again at the next look; its owner's own changes to one event refile that
 // event alone.

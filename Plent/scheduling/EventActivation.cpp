@@ -14,20 +14,53 @@ bool oncePerRunOrOnce(const CPlent& event)
 }
 } // namespace
 
-Schedule::HandOut EventActivation::activate()
+std::optional<HandOut> EventActivation::next()
+{
+    schedule_.clock_.seen(schedule_.Events(), now_, dates_);
+    if (!hold_) return handOutNext();
+    if (!schedule_.notices_.empty()) {
+        HandOut notice = std::move(schedule_.notices_.front());
+        schedule_.notices_.erase(schedule_.notices_.begin());
+        return notice;
+    }
+    schedule_.held_.tryAgainAfter(now_);
+    for (;;) {
+        try {
+            return handOutNext();
+        } catch (const Platform::AutomationError& failure) {
+            if (!current_ || failure.source() != FixedDateTable::Source) throw;
+            if (auto told = held(*current_, failure)) return told;
+        }
+    }
+}
+
+std::optional<HandOut> EventActivation::handOutNext()
 {
     bool alarm = false;
     std::shared_ptr<CPlent> event = schedule_.startupEvent();
     if (!event) event = dueEvent(alarm);
-    if (!event) return {};
-    Schedule::HandOut handOut{event->Identifier(), event->Description(), event->Parameter(), alarm,
-                              {event->NextStart(), event->Delay(), event->DelayMode(), handedOutLate_}};
+    if (!event) return std::nullopt;
+    HandOut handOut{event->Identifier(), event->Description(), event->Parameter(), alarm,
+                    {event->NextStart(), event->Delay(), event->DelayMode(), handedOutLate_}, {}};
     const uint64_t before = ModelRevision::Events();
+    current_ = event.get();
     if (event->DeleteAfterDone()) schedule_.Events().Remove(handOut.identifier);
     else recordHandOut(*event, alarm);
+    current_ = nullptr;
+    schedule_.held_.handedOut(*event);
     schedule_.startup_.changedHere(before);
     if (!event->DeleteAfterDone()) schedule_.index_.changedHere(*event, before);
     return handOut;
+}
+
+// Told at the first hold of a streak only; the event keeps its state.
+std::optional<HandOut> EventActivation::held(const CPlent& event, const Platform::AutomationError& failure)
+{
+    current_ = nullptr;
+    if (!schedule_.held_.hold(event, now_)) return std::nullopt;
+    return HandOut{event.Identifier(), event.Description(), event.Parameter(), false,
+                   {event.NextStart(), event.Delay(), event.DelayMode(), false},
+                   "the table '" + schedule_.tablePath_ + "' cannot be read: " + failure.report()};
 }
 
 // Finished is left to the next-start rule for repeating events: it finishes
@@ -47,6 +80,7 @@ std::shared_ptr<CPlent> EventActivation::dueEvent(bool& alarm)
     for (size_t from = 0;; from = position + 1) {
         const auto event = schedule_.index_.firstDue(events, now_, from, position);
         if (!event) return nullptr;
+        if (schedule_.held_.holds(*event)) continue;
         handedOutLate_ = foundLate(*event);
         if (!handedOutLate_) return event;
         switch (event->DelayMode()) {
@@ -70,7 +104,9 @@ bool EventActivation::foundLate(const CPlent& event) const
 void EventActivation::seeAsDone(CPlent& event)
 {
     const uint64_t before = ModelRevision::Events();
+    current_ = &event;
     NextStartRule(dates_).advance(event, now_);
+    current_ = nullptr;
     event.setStatus(Status::SeenAsDone);
     if (oncePerRunOrOnce(event)) event.setFinished(true);
     schedule_.index_.changedHere(event, before);

@@ -55,21 +55,23 @@ bool FixedDateTable::lookUp(const std::string& sFile, Platform::Date date, Platf
     if (!loaded_) {
         loaded_ = true;
         fileTime_ = fileTime;
-        if (!read(sFile, now.dateOnly())) return false;
+        read(sFile, now.dateOnly());
     }
     return Dates().Item(key) != nullptr;
 }
 
-// A table that cannot be opened keeps the dates read before.
-bool FixedDateTable::read(const std::string& sFile, Platform::DateTime today)
+// A table that cannot be opened fails every look-up until it can be read.
+void FixedDateTable::read(const std::string& sFile, Platform::DateTime today)
 {
     Platform::TextFileReader reader(sFile);
-    if (!reader.isOpen()) return false;
+    if (!reader.isOpen()) {
+        loaded_ = false;
+        reader.raiseOpenFailure();
+    }
     dates_.reset();
     comments_.clear();
     std::string line;
     while (reader.readLine(line)) addLine(line, today);
-    return true;
 }
 
 void FixedDateTable::addLine(const std::string& line, Platform::DateTime today)

@@ -24,9 +24,9 @@ public:
     explicit FixedDateTable(DateParser parse) : parse_(std::move(parse)) {}
 
     // Whether the date is listed in the table of sFile, now being the moment
-    // of the look-up. A table that cannot be opened answers False and keeps
-    // the dates read before; every other failure is raised again with the
-    // source Source, and is to be announced with FailureNotice.
+    // of the look-up. A table that is missing or cannot be opened fails, as
+    // every other failure, with the source Source; it is to be announced
+    // with FailureNotice.
     bool contains(const std::string& sFile, Platform::Date date, Platform::DateTime now);
     static std::string FailureNotice();
 
@@ -43,7 +43,7 @@ public:
 
 private:
     bool lookUp(const std::string& sFile, Platform::Date date, Platform::DateTime now);
-    bool read(const std::string& sFile, Platform::DateTime today);
+    void read(const std::string& sFile, Platform::DateTime today);
     void addLine(const std::string& line, Platform::DateTime today);
 
     DateParser parse_;

@@ -42,6 +42,20 @@ void NextStartRule::advance(CPlent& event, DateTime now) const
     if (moved && *moved != start) event.setNextStart(moved->toDate());
 }
 
+// The grid point before that one is made the last start passed, and the
+// event advanced from there as after a hand-out.
+void NextStartRule::rewind(CPlent& event, DateTime now) const
+{
+    const RepetitionGrid grid(event.RetryMode(), event.Retry());
+    const Date anchor = std::nearbyint(event.RegularStart()) == 0 ? event.NextStart() : event.RegularStart();
+    const auto first = grid.firstAtOrAfter(DateTime::fromDate(anchor), now);
+    if (!first) return;
+    const Date passed = first->addSeconds(-grid.stepSeconds()).toDate();
+    event.setRegularStart(passed);
+    event.setNextStart(passed);
+    advance(event, now.addSeconds(-1));
+}
+
 std::optional<DateTime> NextStartRule::nextOnGrid(const CPlent& event, DateTime anchor, DateTime now,
                                                   DateTime horizon) const
 {

@@ -30,6 +30,10 @@ public:
     explicit NextStartRule(ExceptionDates& table, StartTrace* trace = nullptr) : unless_(table), trace_(trace) {}
 
     void advance(CPlent& event, Platform::DateTime now) const;
+    // An event on a grid of minutes or hours after the clock went back to
+    // now: its next start becomes the first grid point at or after now on
+    // which the rule lets it start.
+    void rewind(CPlent& event, Platform::DateTime now) const;
 
 private:
     using DateTime = Platform::DateTime;

@@ -18,9 +18,31 @@ void Schedule::setEvents(std::shared_ptr<colPlents> events)
 {
     events_ = std::move(events);
     index_.invalidate();
+    noticeUnnamed();
 }
 
-Schedule::HandOut Schedule::activate(Platform::DateTime now) { return EventActivation(*this, now).activate(); }
+Schedule::HandOut Schedule::activate(Platform::DateTime now)
+{
+    return EventActivation(*this, now).next().value_or(HandOut{});
+}
+
+std::optional<Schedule::HandOut> Schedule::nextHandOut(Platform::DateTime now)
+{
+    return EventActivation(*this, now, EventActivation::TableFailure::Hold).next();
+}
+
+void Schedule::noticeUnnamed()
+{
+    notices_.clear();
+    int32_t position = 0;
+    for (const auto& e : Events()) {
+        ++position;
+        if (!e->Identifier().empty()) continue;
+        notices_.push_back({{}, e->Description(), e->Parameter(), false, {e->NextStart(), e->Delay(), e->DelayMode(), false},
+                            "the event at position " + std::to_string(position) +
+                                " of the event file has no identifier and is never started"});
+    }
+}
 
 std::shared_ptr<CPlent> Schedule::startupEvent() { return startup_.next(Events()); }
 
@@ -55,7 +77,13 @@ bool Schedule::inTable(const std::string& file, Platform::Date date, Platform::D
 
 void Schedule::load(const std::string& file, std::vector<std::string>& notices)
 {
-    EventFile::Load(Events(), file, notices);
+    try {
+        EventFile::Load(Events(), file, notices);
+    } catch (...) {
+        noticeUnnamed();
+        throw;
+    }
+    noticeUnnamed();
 }
 
 void Schedule::save(const std::string& file) { EventFile::Save(Events(), file); }

@@ -3,9 +3,11 @@
 #include <string>
 #include <vector>
 
+#include "ClockSetBack.h"
 #include "DueIndex.h"
 #include "FixedDateTable.h"
-#include "HandOutFacts.h"
+#include "HandOut.h"
+#include "HeldEvents.h"
 #include "Plent/model/colPlents.h"
 #include "StartTrace.h"
 #include "StartupPass.h"
@@ -18,15 +20,7 @@ namespace Plent {
 // whole operation and previews run on a time of their own.
 class Schedule {
 public:
-    // What one activation hands out; an empty identifier when nothing.
-    struct HandOut {
-        std::string identifier;
-        std::string description;
-        std::string parameter;
-        bool alarm = false;
-        // The event as it was found, before the hand-out moved it on.
-        HandOutFacts facts;
-    };
+    using HandOut = Plent::HandOut;
 
     explicit Schedule(FixedDateTable::DateParser parseDate) : table_(std::move(parseDate)) {}
 
@@ -39,8 +33,13 @@ public:
     const FixedDateTable& Table() const { return table_; }
     const StartupPass& Startup() const { return startup_; }
 
-    // The next event to start at now (see EventActivation).
+    // The next event to start at now (see EventActivation); an empty
+    // identifier when there is none. A table that cannot be read fails.
     HandOut activate(Platform::DateTime now);
+    // The same, or nothing, for a runner that goes on whatever happens: a
+    // table that cannot be read holds only the events that need it, and
+    // what is not handed out comes as a held hand-out, once.
+    std::optional<HandOut> nextHandOut(Platform::DateTime now);
     std::shared_ptr<CPlent> startupEvent();
     void resetStartupEvents();
     std::shared_ptr<CPlent> dueEvent(Platform::DateTime now, bool& alarm);
@@ -61,10 +60,17 @@ public:
 private:
     friend class EventActivation;
 
+    // An event without identifier cannot be handed out; the next hand-outs
+    // say so, once for each load.
+    void noticeUnnamed();
+
     FixedDateTable table_;
     std::string tablePath_;
     StartupPass startup_;
     DueIndex index_;
+    ClockSetBack clock_;
+    HeldEvents held_;
+    std::vector<HandOut> notices_;
     // Declared last, so that the events go first.
     std::shared_ptr<colPlents> events_;
 };

@@ -5,7 +5,8 @@ namespace Plent {
 namespace {
 bool waiting(const CPlent& event)
 {
-    return event.RetryMode() == RetryMode::OncePerRun && !event.Finished() && event.Status() != Status::Stopped;
+    return event.RetryMode() == RetryMode::OncePerRun && !event.Finished() && event.Status() != Status::Stopped &&
+           !event.Identifier().empty();
 }
 } // namespace
 

@@ -138,21 +138,6 @@ TEST(Runner, AnEventFileCutShortOrNotRegularEndsTheStartWithTheReport)
         << piped.standardError();
 }
 
-// An event that excludes the days of the fixed-date table, which is not
-// there: the start computation after its hand-out fails.
-TEST(Runner, AnEngineErrorAtAPollEndsTheRunnerWithTheReport)
-{
-    RunnerDirectory d;
-    d.deliver();
-    auto e = dailyEvent("holidays", -1, d.marker("holidays"));
-    e->Unless().setFromTable(true);
-    d.writeEvents({e});
-    d.start();
-    expectEndedWith(d.runner(), 1);
-    EXPECT_NE(d.standardError().find("Run-time error 53 (CPlentEngine::UnlessFromTable)"), std::string::npos)
-        << d.standardError();
-}
-
 // The installed tree works on its own; an event file already there is kept.
 TEST(Runner, TheInstalledRunnerStartsFromItsOwnDirectory)
 {

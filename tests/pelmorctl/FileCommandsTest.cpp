@@ -171,7 +171,7 @@ TEST(ExportCommand, WritesTheRecordFieldsAndTheUnlessRuleAsJson)
     EXPECT_EQ(odd["Unless"].toObject()["WeekDays"].toArray(), QJsonArray());
 }
 
-// All but a text holding U+0000, which import refuses.
+// All but a text holding U+0000 and an empty identifier, which import refuses.
 TEST(ExportImport, GiveBackTheSameBytes)
 {
     TempDir dir;
@@ -180,6 +180,7 @@ TEST(ExportImport, GiveBackTheSameBytes)
         std::string description = e->Description();
         std::erase(description, '\0');
         e->setDescription(description);
+        if (e->Identifier().empty()) e->setIdentifier("odd");
     }
     for (const auto& events : {rich, std::vector<std::shared_ptr<CPlent>>{}}) {
         saveEvents(dir.file("e.dat"), events);
@@ -242,6 +243,8 @@ TEST(ImportCommand, RefusesBadInputAndLeavesTheFileAsItWas)
               "pelmorctl import: event 1 ('a'): unknown field 'NextStrat'\n");
     EXPECT_EQ(refused(R"([{"Identifier": "a"}, {"Identifier": "A"}])"),
               "pelmorctl import: event 2 ('A'): identifier 'A' is given twice\n");
+    EXPECT_EQ(refused(R"([{"Identifier": "a"}, {"Identifier": ""}])"),
+              "pelmorctl import: event 2: the identifier is empty\n");
     EXPECT_EQ(refused(R"([{"Retry": 32768}])"), "pelmorctl import: event 1: Retry must lie between -32768 and 32767\n");
     EXPECT_EQ(refused(R"([{"Retry": 1.5}])"), "pelmorctl import: event 1: Retry must be a whole number\n");
     EXPECT_EQ(refused(R"([{"Retry": "1"}])"), "pelmorctl import: event 1: Retry must be a whole number\n");

@@ -161,10 +161,10 @@ TEST(SimulateCommand, TheSkippedHourOfSpringHandsOutNothingAndItsStartsAtTheJump
                               "nightly\t2027-03-29 02:30:00\t2027-03-28 03:00:00\t1\t4\t1\t0\t\t"}));
 }
 
-// In the repeated hour the wall clock shows times already passed, so nothing
-// falls due again: a start inside it runs in its first pass only, and the
-// next start after it waits for the second 03:00, two real hours later.
-TEST(SimulateCommand, TheRepeatedHourOfAutumnHandsOutEachStartOnce)
+// In the repeated hour the wall clock shows times already passed. An event
+// every few minutes runs in both passes, from the moment the clock went
+// back; an hourly one runs on at its next start, one step after the jump.
+TEST(SimulateCommand, TheRepeatedHourOfAutumnRunsFrequentEventsInBothPasses)
 {
     ScopedTimeZone zone("CET-1CEST,M3.5.0,M10.5.0/3");
     TempDir dir;
@@ -172,6 +172,9 @@ TEST(SimulateCommand, TheRepeatedHourOfAutumnHandsOutEachStartOnce)
     const CtlRun run = ctl({"simulate", dir.file("e.dat"), "--from", "2027-10-31 01:00", "--to", "2027-10-31 03:15"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, lines({"2027-10-31 01:00:00\thourly\t0", "2027-10-31 02:00:00\thourly\t0",
+                              "2027-10-31 02:30:00\tquarter\t0", "2027-10-31 02:45:00\tquarter\t0",
+                              // The second pass.
+                              "2027-10-31 02:00:00\tquarter\t0", "2027-10-31 02:15:00\tquarter\t0",
                               "2027-10-31 02:30:00\tquarter\t0", "2027-10-31 02:45:00\tquarter\t0",
                               "2027-10-31 03:00:00\thourly\t0", "2027-10-31 03:00:00\tquarter\t0",
                               "2027-10-31 03:15:00\tquarter\t0", "--",

@@ -113,6 +113,8 @@ const Platform::StringTableEntry Strings[] = {
     {1402, "could not be started: %1"},
     {1403, "ended with exit status %1"},
     {1404, "ended by signal %1"},
+    {1405, "skipped: still running (process %1)"},
+    {1406, "held: %1"},
 };
 
 } // namespace

@@ -115,6 +115,8 @@ const Platform::StringTableEntry Strings[] = {
     {1402, "konnte nicht gestartet werden: %1"},
     {1403, "endete mit Status %1"},
     {1404, "durch Signal %1 beendet"},
+    {1405, "\374bersprungen: l\344uft noch (Prozess %1)"},
+    {1406, "zur\374ckgehalten: %1"},
 };
 
 } // namespace

@@ -36,23 +36,23 @@ private:
     CPlentEngine& engine_;
 };
 
-struct HandOut {
+struct Activated {
     std::string identifier, description, parameter;
     bool alarm = true;
 };
 
 class ActivationTest : public ::testing::Test {
 protected:
-    HandOut poll()
+    Activated poll()
     {
-        HandOut h{"", "stale", "stale", true};
+        Activated h{"", "stale", "stale", true};
         h.identifier = engine.ActivEvent(h.description, h.parameter, h.alarm);
         return h;
     }
     std::vector<std::string> pollAll()
     {
         std::vector<std::string> ids;
-        for (HandOut h = poll(); !h.identifier.empty(); h = poll()) ids.push_back(h.identifier);
+        for (Activated h = poll(); !h.identifier.empty(); h = poll()) ids.push_back(h.identifier);
         return ids;
     }
     std::shared_ptr<CPlent> delayed(int16_t delayMode, int16_t retryMode = RetryMode::Hours)
@@ -71,7 +71,7 @@ protected:
 
 TEST_F(ActivationTest, NoEventsGiveNothing)
 {
-    const HandOut h = poll();
+    const Activated h = poll();
     EXPECT_EQ(h.identifier, "");
     EXPECT_EQ(h.description, "");
     EXPECT_EQ(h.parameter, "");
@@ -85,7 +85,7 @@ TEST_F(ActivationTest, DueEventsAreHandedOutInListOrderOnePerCall)
     addEvent(engine, "a", RetryMode::Days, 1, at(2026, 5, 4, 10));
     addEvent(engine, "c", RetryMode::Once, 0, at(2026, 1, 1));
 
-    const HandOut first = poll();
+    const Activated first = poll();
     EXPECT_EQ(first.identifier, "b");
     EXPECT_EQ(first.description, "about b");
     EXPECT_EQ(first.parameter, "run b");
@@ -169,7 +169,7 @@ TEST_F(ActivationTest, FoundDelayMinutesLateDoItHandsOutPlainly)
 {
     auto e = delayed(DelayMode::DoIt);
     clock.set(at(2026, 5, 4, 10, 10));
-    const HandOut h = poll();
+    const Activated h = poll();
     EXPECT_EQ(h.identifier, "late");
     EXPECT_FALSE(h.alarm);
     EXPECT_EQ(e->Status(), Status::Done);
@@ -192,7 +192,7 @@ TEST_F(ActivationTest, FoundDelayMinutesLateAlarmHandsOutWithTheAlarm)
 {
     auto e = delayed(DelayMode::Alarm);
     clock.set(at(2026, 5, 4, 12, 30));
-    const HandOut h = poll();
+    const Activated h = poll();
     EXPECT_EQ(h.identifier, "late");
     EXPECT_TRUE(h.alarm);
     EXPECT_EQ(e->Status(), Status::Alarm);
@@ -231,7 +231,7 @@ TEST_F(ActivationTest, DeleteAfterDoneRemovesTheEventAndTheListShowsIt)
     addEvent(engine, "gone", RetryMode::Days, 1, at(2026, 5, 4, 9))->setDeleteAfterDone(true);
     addEvent(engine, "stays", RetryMode::Days, 1, at(2026, 5, 4, 9));
 
-    const HandOut h = poll();
+    const Activated h = poll();
     EXPECT_EQ(h.identifier, "gone");
     EXPECT_EQ(h.parameter, "run gone");
     EXPECT_FALSE(engine.ExistEvent("gone"));

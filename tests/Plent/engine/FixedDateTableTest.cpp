@@ -108,27 +108,28 @@ TEST_F(FixedDateTableTest, IsReadAgainWhenTheFileChangesAndOnlyThen)
     EXPECT_TRUE(listed(date(2026, 12, 25)));
 }
 
-TEST_F(FixedDateTableTest, ATableThatCannotBeOpenedAnswersFalseWithoutAMessage)
-{
-    MessageBoxRecorder boxes;
-    EXPECT_FALSE(engine.UnlessFromTable(dir.path().toStdString(), date(2026, 12, 24)));
-    EXPECT_TRUE(boxes.texts.empty());
-}
-
-// A named pipe in the table's place would hold every start computation
-// until a writer came: it counts as a table that cannot be opened.
-TEST_F(FixedDateTableTest, APipeInPlaceOfTheTableCountsAsOneThatCannotBeOpened)
+// A table that cannot be read (a directory, a named pipe, which would hold
+// every start computation until a writer came) fails like a missing one,
+// naming the file, until it can be read.
+TEST_F(FixedDateTableTest, ATableThatCannotBeReadIsShownAndRaisedNamingIt)
 {
     MessageBoxRecorder boxes;
     writeTable("24.12.2026\r\n");
     EXPECT_TRUE(listed(date(2026, 12, 24)));
     fs::remove(path);
     const NamedPipe pipe(path);
-    EXPECT_TRUE(pipe.finishesWithin(std::chrono::seconds(5), [&] {
-        EXPECT_FALSE(listed(date(2026, 12, 24)));
-        EXPECT_TRUE(listed(date(2026, 12, 24))) << "the dates read before stay in use";
-    }));
-    EXPECT_TRUE(boxes.texts.empty());
+    for (const std::string& file : {path, dir.path().toStdString()}) {
+        EXPECT_TRUE(pipe.finishesWithin(std::chrono::seconds(5), [&] {
+            try {
+                engine.UnlessFromTable(file, date(2026, 12, 24));
+                ADD_FAILURE() << "no error for '" << file << "'";
+            } catch (const Platform::AutomationError& e) {
+                EXPECT_EQ(e.number(), Platform::Err::PathFileAccess);
+                EXPECT_NE(e.description().find("'" + file + "'"), std::string::npos) << e.description();
+            }
+        }));
+    }
+    EXPECT_EQ(boxes.texts.size(), 2u);
 }
 
 TEST_F(FixedDateTableTest, AMissingTableIsShownAndRaised)
@@ -141,6 +142,7 @@ TEST_F(FixedDateTableTest, AMissingTableIsShownAndRaised)
         } catch (const Platform::AutomationError& e) {
             EXPECT_EQ(e.number(), Platform::Err::FileNotFound);
             EXPECT_EQ(e.source(), "CPlentEngine::UnlessFromTable");
+            EXPECT_EQ(e.description(), "File not found: '" + file + "'");
         }
     }
     EXPECT_EQ(boxes.texts, std::vector<std::string>(2, "Unexpected error - CPlentEngine::UnlessFromTable"));

@@ -199,7 +199,7 @@ TEST_F(ObjectStream, AMissingFileFailsUnderTheOutermostOperation)
         ASSERT_TRUE(e);
         EXPECT_EQ(e->number(), 53);
         EXPECT_EQ(e->source(), source);
-        EXPECT_EQ(e->description(), "File not found");
+        EXPECT_EQ(e->description(), "File not found: '" + dir.file("missing.dat") + "'");
     }
     EXPECT_EQ(errorOf([&] { in.OpenLSO(3); })->number(), 5);
 }

@@ -31,7 +31,8 @@ TEST_F(RunStateFileTest, ReadsBackExactlyWhatItWrote)
 {
     RunState state;
     state.set({"Backup", {46143.375, 46143.375, 0, 0, false}, RunFields{46144.375, 46144.1, 46143.3751234567, 3, true}, {}});
-    state.set({"Ärger", {1.0 / 3, 1e15 + 0.5, 2e-300, -7, true}, std::nullopt, "abc123"});
+    state.set({"Ärger", {1.0 / 3, 1e15 + 0.5, 2e-300, -7, true}, std::nullopt, "abc123", 46150.25});
+    state.setStarts({{"20260504120000-4711-1", "Backup", "backup --all", 46143.375}});
     RunStateFile::write(state, path("Pelmor.state"));
     const auto back = RunStateFile::read(path("Pelmor.state"));
     ASSERT_TRUE(back);

@@ -103,9 +103,11 @@ TEST(EventDefinition, TellsEveryPartOfTheDefinitionButNotTheRunFields)
     EXPECT_NE(EventDefinition::fingerprint(*a), EventDefinition::fingerprint(*b)) << "texts do not run together";
 }
 
+constexpr Date Today = 46150.5;
+
 // Applying the state to freshly loaded events: entries of events gone from
-// the file go, events deleted after done are taken out again, and the state
-// that remains is based on the file as it is now.
+// the file are kept as missing, events deleted after done are taken out
+// again, and the state that remains is based on the file as it is now.
 TEST(RunStateMerge, ApplyMergesRemovesAndRebasesOnTheFile)
 {
     colPlents events;
@@ -121,7 +123,7 @@ TEST(RunStateMerge, ApplyMergesRemovesAndRebasesOnTheFile)
     state.set({"Cleanup", Base, std::nullopt, EventDefinition::fingerprint(*cleanup)});
     state.set(ran("Edited"));
     state.set(ran("Gone"));
-    const RunState rebased = RunStateMerge::apply(events, state);
+    const RunState rebased = RunStateMerge::apply(events, state, Today);
 
     EXPECT_EQ(events.Count(), 2);
     EXPECT_EQ(events.Item("Cleanup"), nullptr);
@@ -130,8 +132,8 @@ TEST(RunStateMerge, ApplyMergesRemovesAndRebasesOnTheFile)
     EXPECT_TRUE(editedNow.sameSchedule(edited));
     EXPECT_EQ(editedNow.Status, Status::Done);
 
-    EXPECT_EQ(rebased.entries().size(), 3u);
-    EXPECT_EQ(rebased.find("Gone"), nullptr);
+    EXPECT_EQ(rebased.entries().size(), 4u);
+    EXPECT_EQ(rebased.find("Gone")->MissingSince, Today);
     EXPECT_TRUE(rebased.find("Cleanup")->removed());
     EXPECT_EQ(rebased.find("Edited")->Base, edited);
     EXPECT_EQ(*rebased.find("Edited")->Run, editedNow);
@@ -143,7 +145,46 @@ TEST(RunStateMerge, AnEntryWithNothingBeyondTheFileIsDropped)
     events.Add(event("Backup", Ran), "Backup");
     RunState state;
     state.set({"Backup", Ran, Ran, {}});
-    EXPECT_TRUE(RunStateMerge::apply(events, state).empty());
+    EXPECT_TRUE(RunStateMerge::apply(events, state, Today).empty());
+}
+
+// A load without the event (an emptied file) keeps its entry; it applies
+// again when the event comes back as it was, and goes when it comes back
+// defined otherwise or after KeepMissingDays days without it.
+TEST(RunStateMerge, AnEntryOutlivesALoadWithoutItsEvent)
+{
+    const auto backup = event("Backup", Base);
+    RunState state;
+    state.set({"Backup", Base, Ran, EventDefinition::fingerprint(*backup)});
+    colPlents none;
+    const RunState missing = RunStateMerge::apply(none, state, Today);
+    ASSERT_EQ(missing.find("Backup")->MissingSince, Today);
+    EXPECT_EQ(RunStateMerge::apply(none, missing, Today + 30).find("Backup")->MissingSince, Today)
+        << "missing since the first load without it";
+
+    const struct {
+        const char* what;
+        Date loadedAt;
+        void (*edit)(CPlent&);
+        bool applies;
+    } cases[] = {
+        {"back unchanged", Today + 1, [](CPlent&) {}, true},
+        {"back after 90 days", Today + RunStateMerge::KeepMissingDays, [](CPlent&) {}, true},
+        {"back changed", Today + 1, [](CPlent& e) { e.setParameter("backup --fast"); }, false},
+        {"back too late", Today + RunStateMerge::KeepMissingDays + 1, [](CPlent&) {}, false},
+    };
+    for (const auto& c : cases) {
+        colPlents events;
+        const auto back = event("Backup", Base);
+        c.edit(*back);
+        events.Add(back, "Backup");
+        const RunState after = RunStateMerge::apply(events, missing, c.loadedAt);
+        EXPECT_EQ(RunFields::of(*back) == Ran, c.applies) << c.what;
+        EXPECT_EQ(after.find("Backup") != nullptr, c.applies) << c.what;
+        if (c.applies) {
+            EXPECT_EQ(after.find("Backup")->MissingSince, 0) << c.what;
+        }
+    }
 }
 
 } // namespace

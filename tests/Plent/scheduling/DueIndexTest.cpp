@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "Plent/scheduling/ClockSetBack.h"
 #include "Plent/scheduling/ExceptionDates.h"
 #include "Plent/scheduling/NextStartRule.h"
 #include "Plent/scheduling/Schedule.h"
@@ -25,11 +26,12 @@ public:
 };
 
 // Every event visited on every poll: the activation as it was before the
-// index, kept here as the reference.
+// index, kept here as the reference, with the same care for a clock set back.
 class PlainScan {
 public:
     Schedule::HandOut activate(DateTime now)
     {
+        clock_.seen(*events, now, dates_);
         bool alarm = false;
         std::shared_ptr<CPlent> event = startupEvent();
         if (!event) event = dueEvent(now, alarm);
@@ -88,6 +90,7 @@ private:
     }
 
     NoDates dates_;
+    ClockSetBack clock_;
     bool scanDone_ = false;
     bool resetDone_ = false;
 };
