@@ -5,6 +5,9 @@
 
 #include <filesystem>
 
+#include "Platform/automation/AutomationError.h"
+#include "Platform/files/PrivateDirectory.h"
+
 OutputFolder::OutputFolder(const std::string& eventFile)
     : path_(QString::fromStdString(std::filesystem::path(eventFile).replace_extension(".output").string()))
 {
@@ -17,10 +20,14 @@ void OutputFolder::trim() const
 }
 
 // The folder is made with the first run, so that a runner that starts nothing
-// leaves nothing behind; a folder that cannot be made fails that run's start,
-// which says why.
-std::string OutputFolder::fileFor(const QString& run) const
+// leaves nothing behind; without it the program runs and its output is lost.
+std::string OutputFolder::fileFor(const QString& run)
 {
-    QDir().mkpath(path_);
+    try {
+        Platform::PrivateDirectory::make(path_.toStdString());
+        report_.succeeded();
+    } catch (const Platform::AutomationError& e) {
+        report_.failed(e.report());
+    }
     return (path_ + "/" + run + ".log").toStdString();
 }

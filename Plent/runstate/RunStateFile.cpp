@@ -132,6 +132,7 @@ void RunStateFile::write(const RunState& state, const std::string& path)
     const QByteArray bytes = QJsonDocument(QJsonObject{{"Version", Version}, {"Events", events}}).toJson();
     try {
         Platform::ReplacementFile file(path);
+        file.restrictToOwner();
         file.file().write(bytes.constData(), static_cast<size_t>(bytes.size()));
         file.commit();
     } catch (const Platform::AutomationError& e) {
