@@ -2,6 +2,7 @@
 #include <QJsonObject>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 #include <chrono>
 #include <map>
@@ -35,6 +36,7 @@ private:
         std::string outputFile;
         std::chrono::steady_clock::time_point since;
         Platform::ChildWatch* watch;
+        qint64 outputCut = 0;
     };
 
     QString newRunName();
@@ -49,6 +51,7 @@ private:
     void ended(const QString& run, Platform::ChildExit exit);
     void notifyAlarm(const HandedOut& event);
     void write(const QJsonObject& line);
+    void boundOutput();
 
     const RunnerTexts& texts_;
     NotificationBatch& notifications_;
@@ -57,4 +60,5 @@ private:
     OnceReport report_;
     std::map<QString, Running> running_;
     int runs_ = 0;
+    QTimer outputBound_;
 };

@@ -161,4 +161,24 @@ TEST(RunHistory, AHistoryThatCannotBeWrittenIsReportedOnceAndTheRunnerGoesOn)
         << d.standardError();
 }
 
+// A program that writes without end is cut to its last part while it runs;
+// the record says how much went and still keeps the tail.
+TEST(RunHistory, ARunawayWriterIsCutWhileItRunsAndTheCutRecorded)
+{
+    constexpr qint64 Written = 40000000 + 5, Kept = 8 * 1024 * 1024;
+    RunnerDirectory d;
+    d.deliver();
+    d.writeEvents({dailyEvent("runaway", -1, "sh -c 'yes | head -c 40000000; echo last; sleep 3'")});
+    d.start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ended(runsIn(d), "runaway"); }, 30000)) << d.standardError();
+    stop(d);
+    const auto runs = runsIn(d);
+    const RunRecord* run = runOf(runs, "runaway");
+    const qint64 cut = run->fields().value("outputCut").toInteger();
+    EXPECT_GE(cut, Written - Kept - 4096);
+    EXPECT_LE(cut, Written - Kept);
+    EXPECT_TRUE(run->output().endsWith("y\ny\nlast\n")) << run->output().right(20).toStdString();
+    EXPECT_EQ(run->exitStatus(), 0);
+}
+
 } // namespace
