@@ -36,6 +36,8 @@ RunRecorder::RunRecorder(const std::string& eventFile, const RunnerTexts& texts,
       report_("the run history cannot be written")
 {
     output_.trim();
+    connect(&outputBound_, &QTimer::timeout, this, &RunRecorder::boundOutput);
+    outputBound_.start(OutputFolder::BoundInterval);
 }
 
 // Programs still running outlive the runner; their record says so and
@@ -176,6 +178,7 @@ void RunRecorder::ended(const QString& run, Platform::ChildExit exit)
                      {Key::Ended, now()},
                      {Key::Seconds, std::round(took.count() * 1000) / 1000},
                      {Key::Output, History::OutputTail::of(running.outputFile)}};
+    if (running.outputCut > 0) line.insert(Key::OutputCut, running.outputCut);
     QFile::remove(qs(running.outputFile));
     if (exit.signal != 0) {
         line.insert(Key::Signal, exit.signal);
@@ -194,6 +197,14 @@ void RunRecorder::notifyAlarm(const HandedOut& event)
     const auto late = Platform::Clock::now().seconds() - Platform::DateTime::fromDate(event.due).seconds();
     const QString body = texts_.text(RunnerTexts::StartedLate, QString::number(late / 60));
     notifications_.add(qs(event.identifier), event.description.empty() ? body : qs(event.description) + '\n' + body);
+}
+
+void RunRecorder::boundOutput()
+{
+    const std::map<std::string, qint64> dropped = output_.bound();
+    for (auto& [run, running] : running_) {
+        if (const auto cut = dropped.find(running.outputFile); cut != dropped.end()) running.outputCut += cut->second;
+    }
 }
 
 void RunRecorder::write(const QJsonObject& line)

@@ -2,6 +2,7 @@
 #include <QJsonObject>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 #include <chrono>
 #include <map>
@@ -49,6 +50,7 @@ private:
         std::string outputFile;
         std::chrono::steady_clock::time_point since;
         Platform::ChildWatch* watch;
+        qint64 outputCut = 0;
     };
 
     const Running* runningOf(const std::string& key) const;
@@ -64,6 +66,7 @@ private:
     void ended(const QString& run, Platform::ChildExit exit);
     void notifyAlarm(const HandedOut& event);
     void write(const QJsonObject& line);
+    void boundOutput();
 
     const RunnerTexts& texts_;
     NotificationBatch& notifications_;
@@ -74,4 +77,5 @@ private:
     // Folded identifiers of the events skipped since their last start.
     std::set<std::string> skipping_;
     int runs_ = 0;
+    QTimer outputBound_;
 };

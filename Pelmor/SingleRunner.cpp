@@ -1,86 +1,169 @@
 #include "SingleRunner.h"
 
-#include <QCoreApplication>
 #include <QCryptographicHash>
-#include <QDir>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QStandardPaths>
+#include <QTimer>
+
+#include <pwd.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <iostream>
 
 #include "Platform/automation/AutomationError.h"
+#include "Platform/automation/RuntimeError.h"
+#include "Platform/files/PrivateDirectory.h"
 
 namespace {
 
 constexpr int AnswerWait = 2000;
+constexpr qint64 RaiseInterval = 1000;
+constexpr qint64 LongestRequest = 64;
+constexpr const char* SocketFolder = "Pelmor.run";
 
-// Socket paths are short: the name is a digest of the lock file's full path,
-// in the user's runtime directory, or the temporary one when there is none.
-QString socketNameFor(const std::string& lockFile)
+// The user's runtime directory when it is truly the user's alone, else a
+// folder of the runner's own directory; never a place others may write.
+// Only the runner makes the folder, a later start just looks.
+std::string socketDirectory(const RunnerLock& lock, bool make)
 {
-    const QString path = QFileInfo(QString::fromStdString(lockFile)).absoluteFilePath();
-    const QByteArray digest = QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha256).toHex().left(24);
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (dir.isEmpty()) dir = QDir::tempPath();
-    return dir + "/pelmor-" + QString::fromLatin1(digest);
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && Platform::PrivateDirectory::isPrivate(runtime.toStdString())) return runtime.toStdString();
+    const std::string folder = (std::filesystem::path(lock.directory()) / SocketFolder).string();
+    if (make) Platform::PrivateDirectory::make(folder);
+    if (!Platform::PrivateDirectory::isPrivate(folder))
+        Platform::Raise(Platform::Err::PathFileAccess, "SingleRunner.listen", "'" + folder + "' is open to other users");
+    return folder;
 }
 
-std::string program() { return QCoreApplication::applicationName().toStdString(); }
+// Socket paths are short: the name is a digest of the lock file's full path.
+QString socketName(const RunnerLock& lock, bool make)
+{
+    const QString path = QFileInfo(QString::fromStdString(lock.lockFile())).absoluteFilePath();
+    const QByteArray digest = QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha256).toHex().left(24);
+    return QString::fromStdString(socketDirectory(lock, make)) + "/pelmor-" + QString::fromLatin1(digest);
+}
+
+bool ofThisUser(qintptr descriptor)
+{
+    ucred peer{};
+    socklen_t size = sizeof peer;
+    return ::getsockopt(static_cast<int>(descriptor), SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 &&
+           peer.uid == ::geteuid();
+}
+
+std::string userName(uid_t uid)
+{
+    const passwd* entry = ::getpwuid(uid);
+    return (entry ? std::string(entry->pw_name) + " " : std::string()) + "(uid " + std::to_string(uid) + ")";
+}
 
 } // namespace
 
-SingleRunner::SingleRunner(const std::string& eventFile, QObject* parent)
-    : QObject(parent)
-    , lockFile_(std::filesystem::path(eventFile).replace_extension(".lock").string())
-    , socketName_(socketNameFor(lockFile_))
+// A lock file removed or replaced is taken again at once, not only at the
+// next poll, so that a start in between finds it taken.
+SingleRunner::SingleRunner(const std::string& eventFile, QObject* parent) : QObject(parent), lock_(eventFile)
 {
+    connect(&lockWatch_, &QFileSystemWatcher::fileChanged, this, [this] {
+        lock_.stillHeld();
+        watchLockFile();
+    });
 }
 
 SingleRunner::~SingleRunner() = default;
 
-// A lock file that cannot be made (a directory the user may not write) is
-// reported, and the runner runs unguarded rather than not at all.
-bool SingleRunner::take()
+std::optional<int> SingleRunner::take()
 {
-    try {
-        lock_ = Platform::FileLock::tryTake(lockFile_);
-        return lock_ != nullptr;
-    } catch (const Platform::AutomationError& e) {
-        std::cerr << program() << ": " << e.report() << std::endl;
-        return true;
+    switch (lock_.take()) {
+    case RunnerLock::Outcome::Taken: holds_ = true; watchLockFile(); return std::nullopt;
+    case RunnerLock::Outcome::HeldByRunner: handOver(); return 0;
+    case RunnerLock::Outcome::HeldByOtherUser: break;
     }
+    std::cerr << "Pelmor: the lock of '" << lock_.directory() << "' is held by process " << lock_.holder().pid
+              << " of another user, " << userName(lock_.holder().uid) << "; this runner does not start" << std::endl;
+    return 1;
 }
 
 // A socket left by a runner that was killed is in the way; only the holder
 // of the lock may clear it, so no live runner loses its socket.
 void SingleRunner::listen()
 {
-    if (!lock_) return;
-    QLocalServer::removeServer(socketName_);
-    server_ = new QLocalServer(this);
-    connect(server_, &QLocalServer::newConnection, this, &SingleRunner::answer);
-    if (!server_->listen(socketName_))
-        std::cerr << program() << ": later starts cannot reach this runner: " << server_->errorString().toStdString()
-                  << std::endl;
+    if (!holds_) return;
+    try {
+        const QString name = socketName(lock_, true);
+        QLocalServer::removeServer(name);
+        server_ = new QLocalServer(this);
+        server_->setSocketOptions(QLocalServer::UserAccessOption);
+        connect(server_, &QLocalServer::newConnection, this, &SingleRunner::answer);
+        if (!server_->listen(name))
+            Platform::Raise(Platform::Err::PathFileAccess, "SingleRunner.listen", server_->errorString().toStdString());
+    } catch (const Platform::AutomationError& e) {
+        std::cerr << "Pelmor: later starts cannot reach this runner: " << e.report() << std::endl;
+    }
+}
+
+bool SingleRunner::stillHeld()
+{
+    if (lock_.stillHeld()) return true;
+    std::cerr << "Pelmor: another runner (process " << lock_.holder().pid << ") has taken over '" << lock_.directory()
+              << "'; this runner stops" << std::endl;
+    return false;
+}
+
+void SingleRunner::watchLockFile()
+{
+    const QString path = QString::fromStdString(lock_.lockFile());
+    if (!lockWatch_.files().contains(path)) lockWatch_.addPath(path);
 }
 
 void SingleRunner::answer()
 {
     while (QLocalSocket* socket = server_->nextPendingConnection()) {
-        socket->disconnectFromServer();
-        socket->deleteLater();
-        emit showRequested();
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        if (!ofThisUser(socket->socketDescriptor())) {
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { request(socket); });
+        // A peer that says nothing is not kept waiting for.
+        QTimer::singleShot(AnswerWait, socket, [socket] { socket->abort(); });
     }
 }
 
-void SingleRunner::handOver() const
+void SingleRunner::request(QLocalSocket* socket)
+{
+    if (!socket->canReadLine()) {
+        if (socket->bytesAvailable() > LongestRequest) socket->abort();
+        return;
+    }
+    const bool show = socket->readLine(LongestRequest).trimmed() == "show";
+    socket->write(show ? "ok\n" : "unknown\n");
+    socket->disconnectFromServer();
+    if (show) raiseWindow();
+}
+
+void SingleRunner::raiseWindow()
+{
+    if (lastRaise_.isValid() && lastRaise_.elapsed() < RaiseInterval) return;
+    lastRaise_.start();
+    emit showRequested();
+}
+
+void SingleRunner::handOver()
 {
     QLocalSocket socket;
-    socket.connectToServer(socketName_);
-    const bool told = socket.waitForConnected(AnswerWait);
-    std::cerr << program() << " is already running (process " << Platform::FileLock::holder(lockFile_) << ")"
-              << (told ? "" : "; its list window could not be brought to the front") << std::endl;
+    std::string unreached = "; its list window could not be brought to the front";
+    try {
+        socket.connectToServer(socketName(lock_, false));
+        const bool told = socket.waitForConnected(AnswerWait) && ofThisUser(socket.socketDescriptor()) &&
+                          socket.write("show\n") > 0 && socket.flush() && socket.waitForReadyRead(AnswerWait) &&
+                          socket.readLine(LongestRequest).trimmed() == "ok";
+        if (told) unreached.clear();
+    } catch (const Platform::AutomationError& e) {
+        unreached += ": " + e.report();
+    }
+    std::cerr << "Pelmor is already running (process " << lock_.holder().pid << ")" << unreached << std::endl;
 }

@@ -1,41 +1,55 @@
 #pragma once
+#include <QElapsedTimer>
+#include <QFileSystemWatcher>
 #include <QObject>
 #include <QString>
 
-#include <memory>
+#include <optional>
 #include <string>
 
-#include "Platform/files/FileLock.h"
+#include "RunnerLock.h"
 
 class QLocalServer;
+class QLocalSocket;
 
-// One runner per directory. The runner holds an exclusive lock on the lock
-// file beside its event file for as long as it runs, and listens on a local
-// socket named after that file. A second start on the same directory finds
+// One runner per directory. The runner holds the directory's lock (see
+// RunnerLock) for as long as it runs, and listens on a local socket in a
+// directory of its user's alone. A second start on the same directory finds
 // the lock taken, asks the first runner through the socket to bring its
 // list window to the front, and does not poll.
+//
+// The socket speaks one line each way: "show" is answered "ok" and brings
+// the window up (at most once a second), anything else "unknown"; peers of
+// another user are turned away unheard.
 class SingleRunner : public QObject {
     Q_OBJECT
 public:
     explicit SingleRunner(const std::string& eventFile, QObject* parent = nullptr);
     ~SingleRunner() override;
 
-    // False when another runner holds the directory.
-    bool take();
+    // Nothing when this runner holds the directory; otherwise the exit
+    // status of a start that does not run, once it has said why: another
+    // runner of the user's is told and named, another user's lock is named.
+    std::optional<int> take();
     // For the runner that holds the directory: hears later starts.
     void listen();
-    // For a later start: tells the running runner, and says on standard
-    // error that it runs and under which process id.
-    void handOver() const;
+    // Before each poll; false (and said) when another runner has taken
+    // the directory over.
+    bool stillHeld();
 
 signals:
     void showRequested();
 
 private:
+    void handOver();
     void answer();
+    void request(QLocalSocket* socket);
+    void raiseWindow();
+    void watchLockFile();
 
-    std::string lockFile_;
-    QString socketName_;
-    std::unique_ptr<Platform::FileLock> lock_;
+    RunnerLock lock_;
+    bool holds_ = false;
     QLocalServer* server_ = nullptr;
+    QElapsedTimer lastRaise_;
+    QFileSystemWatcher lockWatch_;
 };

@@ -89,6 +89,10 @@ void frmPelmor::EndSession()
 
 void frmPelmor::Timer1_Timer()
 {
+    if (pollGuard_ && !pollGuard_()) {
+        Platform::SessionEnd::begin();
+        return Form_Unload(1);
+    }
     try {
         Platform::ComPtr<Platform::IDispatch> window;
         Check(engine()->get_objShowEvents(window.put()), "objShowEvents");

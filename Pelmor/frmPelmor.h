@@ -2,6 +2,7 @@
 #include <QObject>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,6 +28,9 @@ public:
     // The event file, beside the runner.
     static std::string EventFilePath();
     void Init(Platform::ModuleHandle hMsg);
+    // Asked before every poll; when it answers false the form unloads with
+    // status 1 without polling or saving: another runner has the directory.
+    void setPollGuard(std::function<bool()> guard) { pollGuard_ = std::move(guard); }
     // A later start on the same directory asks for the list window.
     void ShowListWindow();
     // The system asks the program to end (SIGTERM, SIGINT, SIGHUP): every
@@ -55,5 +59,6 @@ private:
     Platform::ModuleHandle hMsg_ = 0;
     QTimer Timer1;
     std::unique_ptr<RunSupervisor> runs_;
+    std::function<bool()> pollGuard_;
     bool unloaded_ = false;
 };

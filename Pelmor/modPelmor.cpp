@@ -36,10 +36,7 @@ int main(int argc, char** argv)
         return 1;
     }
     SingleRunner single(eventFile);
-    if (!single.take()) {
-        single.handOver();
-        return 0;
-    }
+    if (const std::optional<int> status = single.take()) return *status;
 
     const std::string library = Platform::LanguageChoice::libraryIn(Platform::ModulePath::executableDir()).string();
     const Platform::ModuleHandle hMsg = Platform::LoadLibraryA(library.c_str());
@@ -54,6 +51,7 @@ int main(int argc, char** argv)
         });
         QObject::connect(&termination, &Platform::TerminationSignal::received, form.get(), &frmPelmor::EndSession);
         QObject::connect(&single, &SingleRunner::showRequested, form.get(), &frmPelmor::ShowListWindow);
+        form->setPollGuard([&single] { return single.stillHeld(); });
         form->Init(hMsg);
         single.listen();
     } catch (const Platform::AutomationError& error) {

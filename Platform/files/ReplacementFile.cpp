@@ -9,6 +9,7 @@
 
 #include "Platform/automation/AutomationError.h"
 #include "Platform/automation/RuntimeError.h"
+#include "PrivateDirectory.h"
 #include "TemporaryNames.h"
 
 namespace Platform {
@@ -104,6 +105,8 @@ ReplacementFile::ReplacementFile(const std::string& target, Creation creation)
 }
 
 ReplacementFile::~ReplacementFile() { discard(); }
+
+void ReplacementFile::restrictToOwner() { PrivateDirectory::restrict(fd_); }
 
 int ReplacementFile::create(Creation creation)
 {

@@ -29,6 +29,8 @@ public:
     ReplacementFile& operator=(const ReplacementFile&) = delete;
 
     BinaryFile& file() { return file_; }
+    // The new file gets mode 0600 instead of the old one's.
+    void restrictToOwner();
     // Forces the new file to the disk and renames it over the target. On
     // failure the new file is removed and the target stays as it was.
     void commit();

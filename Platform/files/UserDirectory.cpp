@@ -53,7 +53,7 @@ void makeDirectory(const fs::path& dir)
 // the file made and leaves it alone.
 void writeEmptyEventFile(const fs::path& file)
 {
-    const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd < 0) {
         if (errno == EEXIST) return;
         fail(errno, file);

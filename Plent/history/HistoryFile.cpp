@@ -13,6 +13,7 @@
 #include "HistoryReader.h"
 #include "Platform/automation/AutomationError.h"
 #include "Platform/automation/RuntimeError.h"
+#include "Platform/files/PrivateDirectory.h"
 #include "Platform/files/ReplacementFile.h"
 
 namespace History {
@@ -65,6 +66,7 @@ void HistoryFile::open()
 {
     fd_ = ::open(path_.c_str(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
     if (fd_ < 0) raiseErrno();
+    Platform::PrivateDirectory::restrict(fd_);
     runs_ = handOutsIn(HistoryReader::parse(contentsOf(fd_, sizeOf(fd_))).lines);
 }
 

@@ -28,6 +28,7 @@ inline constexpr const char* Signal = "signal";
 inline constexpr const char* Seconds = "seconds";
 inline constexpr const char* Output = "output";
 inline constexpr const char* OutputFile = "outputFile";
+inline constexpr const char* OutputCut = "outputCut";
 inline constexpr const char* StillRunning = "stillRunning";
 } // namespace Key
 

@@ -156,6 +156,7 @@ void RunStateFile::write(const RunState& state, const std::string& path)
     const QByteArray bytes = QJsonDocument(root).toJson();
     try {
         Platform::ReplacementFile file(path);
+        file.restrictToOwner();
         file.file().write(bytes.constData(), static_cast<size_t>(bytes.size()));
         file.commit();
     } catch (const Platform::AutomationError& e) {

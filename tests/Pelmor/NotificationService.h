@@ -27,8 +27,11 @@ public:
     // Empty when the bus or the service could not be set up.
     const QString& address() const { return address_; }
     const std::vector<Notification>& received() const { return received_; }
+    // What GetCapabilities answers; none unless set.
+    void announce(const QStringList& capabilities) { capabilities_ = capabilities; }
 
 public slots:
+    QStringList GetCapabilities() const { return capabilities_; }
     uint Notify(const QString& appName, uint replacesId, const QString& appIcon, const QString& summary,
                 const QString& body, const QStringList& actions, const QVariantMap& hints, int expireTimeout);
 
@@ -36,4 +39,5 @@ private:
     QProcess daemon_;
     QString address_;
     std::vector<Notification> received_;
+    QStringList capabilities_;
 };

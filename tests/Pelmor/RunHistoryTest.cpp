@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "NotificationService.h"
+#include "Pelmor/NotificationText.h"
 #include "Plent/history/HistoryReader.h"
 #include "RunnerDirectory.h"
 #include "support/QtAppEnvironment.h"
@@ -159,6 +160,57 @@ TEST(RunHistory, AHistoryThatCannotBeWrittenIsReportedOnceAndTheRunnerGoesOn)
     stop(d);
     EXPECT_EQ(QString::fromStdString(d.standardError()).count("the run history cannot be written"), 1)
         << d.standardError();
+}
+
+// A server that shows markup gets the texts escaped, so that they show as
+// written; what it is sent is otherwise the same.
+TEST(RunHistory, AServerThatShowsMarkupGetsTheTextsEscaped)
+{
+    NotificationService service;
+    ASSERT_FALSE(service.address().isEmpty()) << "no private session bus";
+    service.announce({"body", "body-markup"});
+    RunnerDirectory d;
+    d.deliver();
+    auto late = alarmWhenLate("late", "true");
+    late->setDescription("<b>copy</b> & <img src=x>");
+    d.writeEvents({late});
+    QProcessEnvironment environment = RunnerDirectory::runnerEnvironment();
+    environment.insert("DBUS_SESSION_BUS_ADDRESS", service.address());
+    d.start(environment);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !service.received().empty(); }, 20000)) << d.standardError();
+    stop(d);
+    EXPECT_EQ(service.received()[0].body, "&lt;b&gt;copy&lt;/b&gt; &amp; &lt;img src=x&gt;\nstarted 60 minutes late");
+}
+
+TEST(NotificationText, EscapesForMarkupOnly)
+{
+    const struct {
+        const char* text;
+        bool markup;
+        const char* sent;
+    } cases[] = {{"a & b", true, "a &amp; b"}, {"<a href=x>&amp;</a>", true, "&lt;a href=x&gt;&amp;amp;&lt;/a&gt;"},
+                 {"<b>a</b> & b", false, "<b>a</b> & b"}, {"plain\nline", true, "plain\nline"}};
+    for (const auto& c : cases) EXPECT_EQ(NotificationText::body(c.text, c.markup), c.sent) << c.text;
+}
+
+// A program that writes without end is cut to its last part while it runs;
+// the record says how much went and still keeps the tail.
+TEST(RunHistory, ARunawayWriterIsCutWhileItRunsAndTheCutRecorded)
+{
+    constexpr qint64 Written = 40000000 + 5, Kept = 8 * 1024 * 1024;
+    RunnerDirectory d;
+    d.deliver();
+    d.writeEvents({dailyEvent("runaway", -1, "sh -c 'yes | head -c 40000000; echo last; sleep 3'")});
+    d.start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ended(runsIn(d), "runaway"); }, 30000)) << d.standardError();
+    stop(d);
+    const auto runs = runsIn(d);
+    const RunRecord* run = runOf(runs, "runaway");
+    const qint64 cut = run->fields().value("outputCut").toInteger();
+    EXPECT_GE(cut, Written - Kept - 4096);
+    EXPECT_LE(cut, Written - Kept);
+    EXPECT_TRUE(run->output().endsWith("y\ny\nlast\n")) << run->output().right(20).toStdString();
+    EXPECT_EQ(run->exitStatus(), 0);
 }
 
 } // namespace
