@@ -117,10 +117,10 @@ private:
     bool columnsFitted_ = false;
     bool highlightPending_ = false;
     QString caption_;
+    ListWindowCommands* commands_;
     std::string historyFile_;
     QFileSystemWatcher* historyWatcher_;
     History::LastResults results_;
-    ListWindowCommands* commands_;
 };
 
 } // namespace Plent
