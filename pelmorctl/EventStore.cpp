@@ -52,6 +52,18 @@ void EventStore::loadForShowing(Plent::Schedule& schedule, const std::string& pa
     }
 }
 
+std::shared_ptr<Plent::CPlent> EventStore::loadEventForShowing(Plent::Schedule& schedule, const std::string& path,
+                                                               const std::string& identifier,
+                                                               const std::optional<std::string>& tablePath,
+                                                               std::ostream& err)
+{
+    loadForShowing(schedule, path, true, err);
+    if (tablePath) schedule.setTablePath(*tablePath);
+    auto event = schedule.Events().Item(identifier);
+    if (!event) throw CtlError::badInput("'" + path + "' has no event '" + identifier + "'");
+    return event;
+}
+
 void EventStore::save(Plent::Schedule& schedule, const std::string& path)
 {
     refuseDirectory(path, "cannot write");

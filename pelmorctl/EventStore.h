@@ -1,4 +1,6 @@
 #pragma once
+#include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -22,6 +24,12 @@ public:
     // false. A state file that cannot be read is named on err and left out;
     // it is never changed.
     static void loadForShowing(Plent::Schedule& schedule, const std::string& path, bool withState, std::ostream& err);
+    // One event as the runner sees it, read with the table at tablePath
+    // when one is given; an identifier the file does not hold is bad input.
+    static std::shared_ptr<Plent::CPlent> loadEventForShowing(Plent::Schedule& schedule, const std::string& path,
+                                                              const std::string& identifier,
+                                                              const std::optional<std::string>& tablePath,
+                                                              std::ostream& err);
 
     // The option that leaves the run state out, and what the help says of it.
     static constexpr const char* NoState = "no-state";

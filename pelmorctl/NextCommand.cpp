@@ -38,10 +38,7 @@ void NextCommand::run(const Arguments& args, Console& io)
     const std::string& identifier = args.positionals()[1];
 
     Plent::Schedule schedule = EventStore::newSchedule();
-    EventStore::loadForShowing(schedule, file, true, io.err);
-    if (const auto table = args.value("table")) schedule.setTablePath(*table);
-    const auto event = schedule.Events().Item(identifier);
-    if (!event) throw CtlError::badInput("'" + file + "' has no event '" + identifier + "'");
+    const auto event = EventStore::loadEventForShowing(schedule, file, identifier, args.value("table"), io.err);
 
     const NextStarts::Preview preview = NextStarts::of(schedule, *event, from, n);
     switch (preview.kind) {

@@ -2,7 +2,6 @@
 
 #include <QJsonDocument>
 
-#include "CtlError.h"
 #include "DateText.h"
 #include "EventStore.h"
 #include "Plent/history/HistoryFile.h"
@@ -40,10 +39,7 @@ void WhyCommand::run(const Arguments& args, Console& io)
     const std::string& identifier = args.positionals()[1];
 
     Plent::Schedule schedule = EventStore::newSchedule();
-    EventStore::loadForShowing(schedule, file, true, io.err);
-    if (const auto table = args.value("table")) schedule.setTablePath(*table);
-    const auto event = schedule.Events().Item(identifier);
-    if (!event) throw CtlError::badInput("'" + file + "' has no event '" + identifier + "'");
+    const auto event = EventStore::loadEventForShowing(schedule, file, identifier, args.value("table"), io.err);
 
     const WhyFacts facts = WhyAnalysis(schedule, History::HistoryFile::besideEventFile(file)).of(*event, at);
     if (args.has("json")) io.out << QJsonDocument(WhyJson::of(facts)).toJson(QJsonDocument::Indented).toStdString();
