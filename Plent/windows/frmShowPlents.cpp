@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
+#include <QHeaderView>
 #include <QLayout>
 
 #include <filesystem>
@@ -107,10 +108,12 @@ void frmShowPlents::Init(int32_t hMsg, int16_t iOffSet)
     loadStatusTexts();
 }
 
+// The last column, the runs' result, takes what room the others leave.
 void frmShowPlents::InitColumns()
 {
     for (const TextDesign& header : ColumnHeaders)
         lvwPlents->addColumn(QString::fromStdString(Msg->GetString(hMsg_, header.msgNr, header.text)));
+    lvwPlents->header()->setStretchLastSection(true);
 }
 
 // Looked up once: a text missing in the library is announced once, not at

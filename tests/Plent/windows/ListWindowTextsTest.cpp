@@ -188,6 +188,9 @@ TEST_F(ListWindowTexts, TheWindowOpensAtItsDesignSizeWithTheListInTheFreeArea)
     w.resize(900, 500);
     QCoreApplication::processEvents();
     expectListInside();
+    const int last = list().columnCount() - 1;
+    EXPECT_EQ(list().header()->sectionViewportPosition(last) + list().columnWidth(last), list().viewport()->width())
+        << "the last column takes the room of a widened window";
 
     const QRect before = list().geometry();
     w.setMinimumSize(0, 0);
