@@ -5,6 +5,7 @@
 #include <QFileSystemWatcher>
 #include <QHeaderView>
 #include <QLayout>
+#include <QStyle>
 
 #include <filesystem>
 
@@ -32,6 +33,7 @@ constexpr int WindowHeight = 3600;
 // The list's distance from the top and the sides of the free area.
 constexpr int ListTop = 60;
 constexpr int ListLeft = 60;
+constexpr int VisibleRows = 12;
 
 struct TextDesign {
     int16_t msgNr;
@@ -77,6 +79,7 @@ frmShowPlents::frmShowPlents()
     resize(Twips::toPixels(WindowWidth), Twips::toPixels(WindowHeight));
     // The free area gets its size now, not only when the window is shown.
     layout()->activate();
+    openTallEnough();
     ArrangeControls();
     UpdateTools();
 }
@@ -216,6 +219,19 @@ void frmShowPlents::readHistory()
         }
     }
     lvwPlents->invalidateRows();
+}
+
+// The design's height shows only some seven rows below the bars: the window
+// grows to show at least VisibleRows.
+void frmShowPlents::openTallEnough()
+{
+    const int focusMargin = style()->pixelMetric(QStyle::PM_FocusFrameVMargin, nullptr, lvwPlents) + 1;
+    const int rowHeight = lvwPlents->fontMetrics().height() + 2 * focusMargin;
+    const int wanted = VisibleRows * rowHeight + lvwPlents->header()->sizeHint().height() + 2 * lvwPlents->frameWidth()
+                     + Twips::toPixels(ListTop + ListLeft);
+    if (clientArea_->height() >= wanted) return;
+    resize(width(), height() + wanted - clientArea_->height());
+    layout()->activate();
 }
 
 // A size that would be negative (a very small window) is left as it was.

@@ -89,6 +89,7 @@ private:
     void followHistory();
     void readHistory();
     void historyMayHaveAppeared();
+    void openTallEnough();
     void ArrangeControls();
     void lvwPlents_MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, const QPoint& pos);
     void lvwPlents_RowChosen(int row);
