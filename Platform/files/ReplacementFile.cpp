@@ -18,9 +18,15 @@ namespace {
 
 constexpr int Attempts = 100;
 
-[[noreturn]] void raiseErrno(const char* operation)
+// The error names the file that was to be written.
+[[noreturn]] void raise(int number, const char* operation, const std::string& target)
 {
-    Raise(ErrorFromErrno(errno), std::string("ReplacementFile.") + operation);
+    Raise(number, std::string("ReplacementFile.") + operation, RuntimeErrorText(number) + ": '" + target + "'");
+}
+
+[[noreturn]] void raiseErrno(const char* operation, const std::string& target)
+{
+    raise(ErrorFromErrno(errno), operation, target);
 }
 
 // A link is replaced at the file it points to, as writing through it would.
@@ -69,16 +75,16 @@ std::string linkBeside(int fd, const std::string& target)
         int done = ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW);
         if (done != 0 && errno == ENOENT) done = ::linkat(fd, "", AT_FDCWD, name.c_str(), AT_EMPTY_PATH);
         if (done == 0) return name;
-        if (errno != EEXIST) raiseErrno("commit");
+        if (errno != EEXIST) raiseErrno("commit", target);
     }
-    raiseErrno("commit");
+    raiseErrno("commit", target);
 }
 
 void keepModeOf(const std::string& target, int fd)
 {
     struct stat old {};
     if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode) && ::fchmod(fd, old.st_mode & 07777) != 0)
-        raiseErrno("create");
+        raiseErrno("create", target);
 }
 
 // Makes the rename itself durable. Not every file system can sync a
@@ -118,8 +124,8 @@ int ReplacementFile::create(Creation creation)
     }
     if (creation == Creation::Named || (fd < 0 && withoutUnnamedFiles(errno))) fd = createNamed(target_, temporary_);
     // Creating a file can only miss its directory, not the file itself.
-    if (fd < 0 && errno == ENOENT) Raise(Err::PathNotFound, "ReplacementFile.create");
-    if (fd < 0) raiseErrno("create");
+    if (fd < 0 && errno == ENOENT) raise(Err::PathNotFound, "create", target_);
+    if (fd < 0) raiseErrno("create", target_);
     return fd;
 }
 
@@ -130,7 +136,7 @@ void ReplacementFile::commit()
     try {
         file_.sync();
         if (temporary_.empty()) temporary_ = linkBeside(fd_, target_);
-        if (::rename(temporary_.c_str(), target_.c_str()) != 0) raiseErrno("commit");
+        if (::rename(temporary_.c_str(), target_.c_str()) != 0) raiseErrno("commit", target_);
     } catch (...) {
         discard();
         throw;

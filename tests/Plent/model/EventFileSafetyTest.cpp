@@ -90,6 +90,7 @@ TEST_F(FailedSave, ADirectoryThatIsAFileIsPathNotFound)
     ASSERT_TRUE(e);
     EXPECT_EQ(e->number(), 76);
     EXPECT_EQ(e->source(), "CLSO::WriteHEADER");
+    EXPECT_EQ(e->description(), "Path not found: '" + dir.file("Pelmor.dat/inner.dat") + "'");
     expectUntouched();
 }
 
