@@ -1,22 +1,11 @@
 #include "VirtualDisplay.h"
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QStandardPaths>
 #include <QThread>
 
-#include <unistd.h>
 
 namespace {
-
-constexpr int FirstDisplay = 100;
-constexpr int Displays = 100;
-
-bool displayInUse(int number)
-{
-    return QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(number))
-        || QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number));
-}
 
 template <class Ready>
 bool waitUntil(Ready ready, int milliseconds)
@@ -39,15 +28,20 @@ VirtualDisplay::VirtualDisplay()
         missing_ = "Xvfb is not installed";
         return;
     }
-    int number = FirstDisplay + ::getpid() % Displays;
-    while (displayInUse(number)) ++number;
-    display_ = QStringLiteral(":%1").arg(number);
-    server_.setStandardOutputFile(QProcess::nullDevice());
+    // The server picks a free display itself and names it on standard
+    // output once it listens: two tests choosing at once cannot both take
+    // one, and neither ends up on the other's display.
     server_.setStandardErrorFile(QProcess::nullDevice());
-    server_.start(xvfb, {display_, "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
-    const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(number);
-    if (!server_.waitForStarted(10000) || !waitUntil([&] { return QFile::exists(socket); }, 10000))
-        missing_ = "Xvfb did not start on " + display_;
+    server_.start(xvfb, {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+    const auto named = [&] {
+        server_.waitForReadyRead(100);
+        return server_.canReadLine();
+    };
+    if (!server_.waitForStarted(10000) || !waitUntil(named, 10000)) {
+        missing_ = "Xvfb did not start";
+        return;
+    }
+    display_ = ":" + QString::fromLatin1(server_.readLine().trimmed());
 }
 
 VirtualDisplay::~VirtualDisplay()
