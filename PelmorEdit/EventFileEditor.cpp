@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "Plent/engine/RunViewInterface.h"
 #include "Platform/automation/ErrorInfo.h"
 #include "Platform/automation/Runtime.h"
 
@@ -28,13 +29,17 @@ EventFileEditor::~EventFileEditor()
     root_.reset();
 }
 
-// A file that does not exist yet starts empty and comes into being with the
-// first save. A file that fails to load is not opened: saving what was read
+// The events are shown as the runner sees them, with the run state beside
+// the file merged. A file that does not exist yet starts empty and comes
+// into being with the first save. A file that fails to load is not opened: saving what was read
 // of it would overwrite the rest.
 void EventFileEditor::Edit(Platform::ModuleHandle hMsg, const std::string& eventFile, const std::string& table)
 {
     const auto engine = Kalvor::EngineOf(root_, "PelmorEdit.EventFileEditor");
     Check(engine->Init(hMsg, BaseOffset), "Init");
+    Platform::ComPtr<Kalvor::_CPlentRunView> runView;
+    Check(engine->QueryInterface(Kalvor::IID__CPlentRunView, runView.putVoid()), "QueryInterface");
+    Check(runView->ShowRunState(), "ShowRunState");
     if (std::filesystem::exists(eventFile)) Check(engine->LoadObjects(eventFile), "LoadObjects");
     Check(engine->put_UnlessTable(table), "UnlessTable");
     Check(engine->ShowEvents(Modal, Platform::VARIANT_TRUE, eventFile, ""), "ShowEvents");

@@ -8,7 +8,7 @@
 // PelmorEdit's session with the engine library: it creates the root object
 // through the automation runtime, loads one event file and opens the list
 // window on it modally, with editing allowed and the open and save commands
-// on that file.
+// on that file. The events show the runner's state, and saving keeps it.
 class EventFileEditor {
 public:
     // Creates the root object by its class identifier.

@@ -108,7 +108,11 @@ void CPlentEngine::RemoveAll()
     while (Plents().Count() > 0) Plents().Remove(Plents().Item(1)->Identifier());
 }
 
-void CPlentEngine::SaveObjects(const std::string& sFile) { schedule_.save(sFile); }
+void CPlentEngine::SaveObjects(const std::string& sFile)
+{
+    if (!shownRunState_) return schedule_.save(sFile);
+    shownRunState_->save(Plents(), [&] { schedule_.save(sFile); });
+}
 
 // What the load found out of place is shown once it has ended, also when it
 // failed.
@@ -126,6 +130,17 @@ void CPlentEngine::LoadObjects(const std::string& sFile)
     }
     loadedFile_ = sFile;
     showNotices();
+    if (shownRunState_) mergeRunState(sFile);
+}
+
+// A state that cannot be read leaves the events as the file holds them.
+void CPlentEngine::mergeRunState(const std::string& sFile)
+{
+    try {
+        shownRunState_->load(Plents(), sFile, Platform::Clock::now().toDate());
+    } catch (const Platform::AutomationError& e) {
+        Platform::MessageBox::showError(e.report());
+    }
 }
 
 bool CPlentEngine::ExistEvent(const std::string& sIdentifier) { return Plents().Item(sIdentifier) != nullptr; }

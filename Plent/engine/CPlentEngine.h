@@ -9,6 +9,7 @@
 #include "Plent/model/CPlent.h"
 #include "Plent/model/colFixUnless.h"
 #include "Plent/model/colPlents.h"
+#include "Plent/runstate/ShownRunState.h"
 #include "Plent/scheduling/Schedule.h"
 #include "Platform/automation/ComPtr.h"
 
@@ -41,6 +42,10 @@ public:
     void RemoveAll();
     void SaveObjects(const std::string& sFile);
     void LoadObjects(const std::string& sFile);
+    // From now on LoadObjects shows the events with the runner's state
+    // merged, and SaveObjects keeps the runner's newer values of what the
+    // user left as shown (see ShownRunState).
+    void ShowRunState() { shownRunState_.emplace(); }
     // The file the events were last loaded from; empty before any load.
     const std::string& LoadedFile() const { return loadedFile_; }
     Platform::ComPtr<IListWindow> objShowEvents() const { return showEvents_; }
@@ -97,6 +102,7 @@ private:
     template <class Rule>
     auto announcingTableFailure(Rule rule);
     void handedOut(const HandOut& handOut);
+    void mergeRunState(const std::string& sFile);
 
     Platform::ComPtr<IListWindow> showEvents_;
     int32_t hMsg_ = 0;
@@ -104,6 +110,7 @@ private:
     std::unique_ptr<CMsg> msg_;
     HandOutFacts lastHandOut_;
     std::string loadedFile_;
+    std::optional<ShownRunState> shownRunState_;
     // Declared last: the events and the fixed-date table go before the
     // message loader.
     Schedule schedule_;

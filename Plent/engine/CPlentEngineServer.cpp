@@ -123,6 +123,12 @@ HRESULT CPlentEngineServer::LastHandOut(Platform::Date* pdNextStart, int16_t* pi
     return Platform::S_OK;
 }
 
+HRESULT CPlentEngineServer::ShowRunState()
+{
+    engine_->ShowRunState();
+    return Platform::S_OK;
+}
+
 HRESULT CPlentEngineServer::GetIDOfName(const std::string& name, Platform::DISPID* id)
 {
     return dispatch_.getIDOfName(name, id);
@@ -139,6 +145,7 @@ void* CPlentEngineServer::queryInterface(const Platform::Guid& iid)
     if (iid == Kalvor::IID_CPlentEngine || iid == Platform::IID_IDispatch) return static_cast<Kalvor::_CPlentEngine*>(this);
     if (iid == Kalvor::IID__CPlentRunner) return static_cast<Kalvor::_CPlentRunner*>(&runner_);
     if (iid == Kalvor::IID__CPlentHandOut) return static_cast<Kalvor::_CPlentHandOut*>(this);
+    if (iid == Kalvor::IID__CPlentRunView) return static_cast<Kalvor::_CPlentRunView*>(this);
     return ComObject::queryInterface(iid);
 }
 

@@ -5,6 +5,7 @@
 #include "CPlentRunnerServer.h"
 #include "HandOutInterface.h"
 #include "KalvorInterfaces.h"
+#include "RunViewInterface.h"
 #include "Platform/automation/ComObject.h"
 #include "Platform/automation/DispatchTable.h"
 
@@ -12,8 +13,11 @@ namespace Plent {
 
 // The automation object of the engine: the dual interface CPlentEngine over
 // the engine, early bound through _CPlentEngine and late bound by name, and
-// the facts of its last hand-out through _CPlentHandOut.
-class CPlentEngineServer final : public Platform::ComObject<Kalvor::_CPlentEngine>, public Kalvor::_CPlentHandOut {
+// the facts of its last hand-out through _CPlentHandOut, the run state shown
+// through _CPlentRunView.
+class CPlentEngineServer final : public Platform::ComObject<Kalvor::_CPlentEngine>,
+                                 public Kalvor::_CPlentHandOut,
+                                 public Kalvor::_CPlentRunView {
 public:
     CPlentEngineServer();
     ~CPlentEngineServer() override;
@@ -39,8 +43,9 @@ public:
 
     Kalvor::HRESULT LastHandOut(Platform::Date* pdNextStart, int16_t* piDelay, int16_t* piDelayMode,
                                 Kalvor::VARIANT_BOOL* pbLate) override;
+    Kalvor::HRESULT ShowRunState() override;
 
-    // One object behind both interfaces.
+    // One object behind every interface.
     Kalvor::HRESULT QueryInterface(const Platform::Guid& iid, void** ppv) override
     {
         return ComObject::QueryInterface(iid, ppv);

@@ -184,3 +184,33 @@ TEST_F(RunnerSessionTest, AFailingWriteIsReportedOnceAndTriedAgainUntilItSucceed
 }
 
 } // namespace
+
+// An editor that shows the run state, as PelmorEdit does: the user sees the
+// runner's values, and a save of other changes, made while the runner went
+// on running, neither runs an event twice nor loses the user's change.
+TEST_F(RunnerSessionTest, ASaveOfTheShownStateKeepsTheRunnersNewerValues)
+{
+    save({event("daily", RetryMode::Days, -1), event("weekly", RetryMode::Weeks, 48)});
+    RunnerStart runner(file_);
+    ASSERT_EQ(runner.poll(), Ids{"daily"});
+
+    CPlentEngine editor;
+    editor.ShowRunState();
+    editor.LoadObjects(file_);
+    EXPECT_EQ(editor.Plents().Item("daily")->NextStart(), Now.toDate() + 23.0 / 24) << "shown as the runner sees it";
+    editor.Plents().Item("weekly")->setStatus(Status::Stopped);
+
+    clock_.advance(24 * 3600);
+    ASSERT_EQ(runner.poll(), Ids{"daily"});
+    editor.SaveObjects(file_);
+    EXPECT_EQ(editor.Plents().Item("daily")->NextStart(), Now.toDate() + 23.0 / 24) << "still shown after the save";
+    EXPECT_EQ(runner.poll(), Ids{}) << "the runner follows the saved file";
+    runner.end();
+
+    RunnerStart restarted(file_);
+    EXPECT_EQ(restarted.poll(), Ids{});
+    const auto daily = restarted.engine().Plents().Item("daily");
+    EXPECT_EQ(daily->NextStart(), Now.toDate() + 47.0 / 24);
+    EXPECT_EQ(daily->LastStart(), Now.toDate() + 1);
+    EXPECT_EQ(restarted.engine().Plents().Item("weekly")->Status(), Status::Stopped);
+}
