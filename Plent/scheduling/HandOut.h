@@ -16,7 +16,7 @@ struct HandOut {
     bool alarm = false;
     // The event as it was found, before the hand-out moved it on.
     HandOutFacts facts;
-    std::string held;
+    std::string held = {};
 
     bool isHeld() const { return !held.empty(); }
 };

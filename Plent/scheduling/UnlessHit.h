@@ -18,7 +18,7 @@ struct UnlessHit {
     int from = 0;
     int to = 0;
     // The table line's comment, for Test::Table.
-    std::string comment;
+    std::string comment = {};
 };
 
 } // namespace Plent

@@ -64,9 +64,9 @@ UnlessHit UnlessMask::calendarHit(Platform::DateTime at) const
     if (!anyDay(months_) && weekDays_ == 0) return {};
     const Platform::CivilDateTime c = at.civil();
     const bool lastDay = c.day == at.lastDayOfMonth();
-    if (const Test test = monthHit(EveryMonth, c.day, lastDay); test != Test::None) return {test, EveryMonth, c.day};
-    if (const Test test = monthHit(c.month, c.day, lastDay); test != Test::None) return {test, c.month, c.day};
-    if (weekDay(at.weekday())) return {Test::WeekDay, 0, 0, at.weekday()};
+    if (const Test test = monthHit(EveryMonth, c.day, lastDay); test != Test::None) return {.test = test, .month = EveryMonth, .day = c.day};
+    if (const Test test = monthHit(c.month, c.day, lastDay); test != Test::None) return {.test = test, .month = c.month, .day = c.day};
+    if (weekDay(at.weekday())) return {.test = Test::WeekDay, .weekDay = at.weekday()};
     return {};
 }
 
