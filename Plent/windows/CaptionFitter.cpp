@@ -7,6 +7,7 @@
 #include <QStackedWidget>
 
 #include <algorithm>
+#include <utility>
 
 #include "Platform/ui/TabControl.h"
 #include "Platform/ui/Twips.h"
@@ -26,6 +27,7 @@ QList<QWidget*> siblingsOf(const QWidget& control)
 }
 
 bool sameRow(const QRect& a, const QRect& b) { return a.top() <= b.bottom() && b.top() <= a.bottom(); }
+bool sameColumn(const QRect& a, const QRect& b) { return a.left() <= b.right() && b.left() <= a.right(); }
 
 bool rightAligned(const QWidget& control)
 {
@@ -109,9 +111,36 @@ void widen(QWidget& container, int by)
     else makeRoom(parent);
 }
 
-} // namespace
+// The rows free above and below the control in its column, within its
+// container: [top, bottom).
+std::pair<int, int> roomAboveAndBelow(const QWidget& control)
+{
+    const QRect box = control.geometry();
+    int top = 0;
+    int bottom = control.parentWidget()->height();
+    for (const QWidget* s : siblingsOf(control)) {
+        const QRect g = s->geometry();
+        if (!sameColumn(g, box)) continue;
+        if (g.bottom() < box.top()) top = std::max(top, g.bottom() + 1);
+        else if (g.top() > box.bottom()) bottom = std::min(bottom, g.top());
+    }
+    return {top, bottom};
+}
 
-void CaptionFitter::fit(QWidget& control)
+// A check box or option button whose indicator is taller than its designed
+// row grows upwards and downwards alike, as far as its neighbours allow, so
+// that it stays centred on the row it was designed for.
+void fitHeight(QWidget& control)
+{
+    const QRect box = control.geometry();
+    const auto [roomTop, roomBottom] = roomAboveAndBelow(control);
+    const int height = std::min(control.sizeHint().height(), roomBottom - roomTop);
+    if (height <= box.height()) return;
+    const int top = std::clamp(box.top() - (height - box.height()) / 2, roomTop, roomBottom - height);
+    control.setGeometry(box.left(), top, box.width(), height);
+}
+
+void fitWidth(QWidget& control)
 {
     const QRect box = control.geometry();
     const int wanted = control.sizeHint().width();
@@ -127,6 +156,14 @@ void CaptionFitter::fit(QWidget& control)
         control.resize(wanted, box.height());
     }
     makeRoom(*control.parentWidget());
+}
+
+} // namespace
+
+void CaptionFitter::fit(QWidget& control)
+{
+    fitWidth(control);
+    if (qobject_cast<QAbstractButton*>(&control)) fitHeight(control);
 }
 
 void CaptionFitter::fitAll(QWidget& window)

@@ -18,6 +18,8 @@ namespace Plent {
 // holds too much widens; frames sharing its right edge widen with it so that
 // they stay flush, a tab page widens through its tab control, and the window
 // widens last, its other controls keeping their distance from its right edge.
+// A check box or option button that needs more height than its row grows
+// up and down alike, centred on its row, as far as its neighbours allow.
 class CaptionFitter {
 public:
     static void fit(QWidget& control);

@@ -42,6 +42,7 @@ protected:
         const std::string name =
             shown->objectName().toStdString() + " \"" + captionOf(shown).toStdString() + "\" " + context;
         EXPECT_LE(shown->sizeHint().width(), shown->width()) << name;
+        EXPECT_LE(shown->sizeHint().height(), shown->height()) << name;
         EXPECT_TRUE(shown->parentWidget()->rect().contains(shown->geometry())) << name;
         for (QWidget* other : shown->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             if (other == shown) continue;
