@@ -14,7 +14,6 @@ using Platform::Check;
 
 namespace {
 constexpr int PollInterval = 5000;
-constexpr int16_t BaseOffset = 1000;
 
 // What the run state and the followed event file have to say goes to
 // standard error, a line each; the runner goes on.
@@ -164,7 +163,7 @@ std::vector<HandedOut> frmPelmor::takeHandOuts()
 // root's release ends the engine.
 void frmPelmor::fail(const Platform::AutomationError& error)
 {
-    Platform::FatalErrorReport::show(error);
+    Platform::FatalErrorReport::show(error, Platform::ErrorReport(hMsg_, BaseOffset));
     saveRunState();
     Platform::SessionEnd::begin();
     Form_Unload(1);

@@ -25,6 +25,9 @@ public:
     frmPelmor();
     ~frmPelmor() override;
 
+    // The message number base of the engine's texts.
+    static constexpr int16_t BaseOffset = 1000;
+
     // The event file, beside the runner.
     static std::string EventFilePath();
     void Init(Platform::ModuleHandle hMsg);

@@ -55,7 +55,7 @@ int main(int argc, char** argv)
         form->Init(hMsg);
         single.listen();
     } catch (const Platform::AutomationError& error) {
-        Platform::FatalErrorReport::show(error);
+        Platform::FatalErrorReport::show(error, Platform::ErrorReport(hMsg, frmPelmor::BaseOffset));
         // Once the form is loaded it holds the library and frees it itself.
         if (form) form.reset();
         else if (hMsg > 0) Platform::FreeLibrary(hMsg);

@@ -12,7 +12,6 @@
 using Platform::Check;
 
 namespace {
-constexpr int16_t BaseOffset = 1000;
 constexpr int16_t Modal = 1;
 } // namespace
 

@@ -59,7 +59,7 @@ int main(int argc, char** argv)
         EventFileEditor editor;
         editor.Edit(hMsg, eventFileOf(app.arguments(), data).string(), (data / "Pelmor.tab").string());
     } catch (const Platform::AutomationError& error) {
-        Platform::FatalErrorReport::show(error);
+        Platform::FatalErrorReport::show(error, Platform::ErrorReport(hMsg, EventFileEditor::BaseOffset));
         status = 1;
     }
     if (hMsg > 0) Platform::FreeLibrary(hMsg);

@@ -1,34 +1,54 @@
 #include "RuntimeError.h"
 
 #include <cerrno>
+#include <iterator>
 
 namespace Platform {
 
-std::string RuntimeErrorText(int32_t number)
+namespace {
+
+struct StandardText {
+    int32_t number;
+    const char* text;
+};
+
+// In the order in which language tables translate them; the last text is
+// for every number not listed.
+constexpr StandardText StandardTexts[] = {
+    {Err::InvalidArgument, "Invalid procedure call or argument"},
+    {Err::Overflow, "Overflow"},
+    {Err::OutOfMemory, "Out of memory"},
+    {Err::SubscriptOutOfRange, "Subscript out of range"},
+    {Err::TypeMismatch, "Type mismatch"},
+    {Err::BadFileName, "Bad file name or number"},
+    {Err::FileNotFound, "File not found"},
+    {Err::DeviceIo, "Device I/O error"},
+    {Err::DiskFull, "Disk full"},
+    {Err::InputPastEnd, "Input past end of file"},
+    {Err::PermissionDenied, "Permission denied"},
+    {Err::PathFileAccess, "Path/File access error"},
+    {Err::PathNotFound, "Path not found"},
+    {Err::ObjectNotSet, "Object variable not set"},
+    {Err::CannotCreateObject, "Automation server can't create object"},
+    {Err::NoSuchMember, "Object doesn't support this property or method"},
+    {Err::NotImplemented, "Object doesn't support this action"},
+    {Err::WrongArgumentCount, "Wrong number of arguments or invalid property assignment"},
+    {Err::DuplicateKey, "This key is already associated with an element of this collection"},
+    {0, "Application-defined or object-defined error"},
+};
+
+} // namespace
+
+int RuntimeErrorTextIndex(int32_t number)
 {
-    switch (number) {
-    case Err::InvalidArgument: return "Invalid procedure call or argument";
-    case Err::Overflow: return "Overflow";
-    case Err::OutOfMemory: return "Out of memory";
-    case Err::SubscriptOutOfRange: return "Subscript out of range";
-    case Err::TypeMismatch: return "Type mismatch";
-    case Err::BadFileName: return "Bad file name or number";
-    case Err::FileNotFound: return "File not found";
-    case Err::DeviceIo: return "Device I/O error";
-    case Err::DiskFull: return "Disk full";
-    case Err::InputPastEnd: return "Input past end of file";
-    case Err::PermissionDenied: return "Permission denied";
-    case Err::PathFileAccess: return "Path/File access error";
-    case Err::PathNotFound: return "Path not found";
-    case Err::ObjectNotSet: return "Object variable not set";
-    case Err::CannotCreateObject: return "Automation server can't create object";
-    case Err::NoSuchMember: return "Object doesn't support this property or method";
-    case Err::NotImplemented: return "Object doesn't support this action";
-    case Err::WrongArgumentCount: return "Wrong number of arguments or invalid property assignment";
-    case Err::DuplicateKey: return "This key is already associated with an element of this collection";
-    default: return "Application-defined or object-defined error";
+    constexpr int last = static_cast<int>(std::size(StandardTexts)) - 1;
+    for (int i = 0; i < last; ++i) {
+        if (StandardTexts[i].number == number) return i;
     }
+    return last;
 }
+
+std::string RuntimeErrorText(int32_t number) { return StandardTexts[RuntimeErrorTextIndex(number)].text; }
 
 int32_t ErrorFromErrno(int errnoValue)
 {

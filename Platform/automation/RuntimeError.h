@@ -31,6 +31,10 @@ constexpr int32_t MissingElement = InvalidArgument;
 // The standard text of a run-time error number ("Application-defined or
 // object-defined error" for numbers the table does not know).
 std::string RuntimeErrorText(int32_t number);
+// The place of that text among all standard texts, the last one standing
+// for every number without a text of its own: how language tables number
+// their translations (see ErrorReport).
+int RuntimeErrorTextIndex(int32_t number);
 
 // The run-time error number for a C library errno value of a file operation.
 int32_t ErrorFromErrno(int errnoValue);

@@ -9,12 +9,11 @@
 namespace Platform {
 
 // Under the name of the program that ends: the runner or PelmorEdit.
-void FatalErrorReport::show(const AutomationError& error)
+void FatalErrorReport::show(const AutomationError& error, const ErrorReport& texts)
 {
-    const std::string line = error.report();
     const std::string program = QCoreApplication::applicationName().toStdString();
-    std::cerr << program << ": " << line << std::endl;
-    if (MessageBox::opensBoxes()) MessageBox::showError(line, program);
+    std::cerr << program << ": " << error.report() << std::endl;
+    if (MessageBox::opensBoxes()) MessageBox::showError(texts.of(error), program);
 }
 
 } // namespace Platform

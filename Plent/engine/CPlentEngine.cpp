@@ -24,7 +24,8 @@ auto CPlentEngine::announcingTableFailure(Rule rule)
     try {
         return rule();
     } catch (const Platform::AutomationError& e) {
-        if (e.source() == FixedDateTable::Source) Platform::MessageBox::showError(FixedDateTable::FailureNotice());
+        if (e.source() == FixedDateTable::Source)
+            Platform::MessageBox::showError(errorReport().unexpected(FixedDateTable::Source));
         throw;
     }
 }
@@ -36,6 +37,12 @@ void CPlentEngine::Init(int32_t hMsg, int16_t iOffSet)
 }
 
 int16_t CPlentEngine::OffSet() const { return msg_->OffSet(); }
+
+// The reports' texts are the first of the engine's own.
+Platform::ErrorReport CPlentEngine::errorReport() const
+{
+    return Platform::ErrorReport(hMsg_, static_cast<unsigned>(OffSet()));
+}
 
 int16_t CPlentEngine::WindowOffSet(int16_t windowOffSet) const
 {
@@ -139,7 +146,7 @@ void CPlentEngine::mergeRunState(const std::string& sFile)
     try {
         shownRunState_->load(Plents(), sFile, Platform::Clock::now().toDate());
     } catch (const Platform::AutomationError& e) {
-        Platform::MessageBox::showError(e.report());
+        Platform::MessageBox::showError(errorReport().of(e));
     }
 }
 

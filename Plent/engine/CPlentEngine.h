@@ -12,6 +12,7 @@
 #include "Plent/runstate/ShownRunState.h"
 #include "Plent/scheduling/Schedule.h"
 #include "Platform/automation/ComPtr.h"
+#include "Platform/automation/ErrorReport.h"
 
 namespace Plent {
 
@@ -64,6 +65,8 @@ public:
     void setObjShowEvents(Platform::ComPtr<IListWindow> window) { showEvents_ = std::move(window); }
 
     int32_t hMsg() const { return hMsg_; }
+    // Errors reported in the language of the library Init was given.
+    Platform::ErrorReport errorReport() const;
     int16_t OffSet() const;
     // The message number base of a window: OffSet plus the window's own
     // offset; an overflow error when that leaves the 16-bit range.

@@ -9,6 +9,8 @@ namespace Plent {
 
 namespace {
 
+constexpr const char* AddFailedWhere = "CPlentEngine.Add.FormToCollections()";
+
 // The identifier of the event after this one; "" for the last.
 std::string identifierAfter(const colPlents& plents, const std::shared_ptr<CPlent>& event)
 {
@@ -40,7 +42,7 @@ void EventEditing::Add(const std::string& before)
             engine_.FormToCollections(*form, before);
             return;
         } catch (const Platform::AutomationError&) {
-            Platform::MessageBox::showError(AddFailedText);
+            Platform::MessageBox::showError(engine_.errorReport().unexpected(AddFailedWhere));
         }
     }
 }

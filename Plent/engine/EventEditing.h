@@ -27,7 +27,6 @@ public:
     // The event in the read-only view.
     void Show(const std::string& identifier);
 
-    static constexpr const char* AddFailedText = "Unexpected error - CPlentEngine.Add.FormToCollections()";
 
 private:
     std::unique_ptr<IPlentForm> openEditor();

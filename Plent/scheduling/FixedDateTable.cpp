@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "Platform/automation/AutomationError.h"
+#include "Platform/automation/ErrorReport.h"
 #include "Platform/automation/RuntimeError.h"
 #include "Platform/files/FileTime.h"
 #include "Platform/files/TextFileReader.h"
@@ -28,7 +29,7 @@ std::string FixedDateTable::DateKey(Platform::DateTime t)
     return key;
 }
 
-std::string FixedDateTable::FailureNotice() { return std::string("Unexpected error - ") + Source; }
+std::string FixedDateTable::FailureNotice() { return Platform::ErrorReport(0, 0).unexpected(Source); }
 
 colFixUnless& FixedDateTable::Dates()
 {

@@ -26,7 +26,7 @@ public:
     // Whether the date is listed in the table of sFile, now being the moment
     // of the look-up. A table that is missing or cannot be opened fails, as
     // every other failure, with the source Source; it is to be announced
-    // with FailureNotice.
+    // as an unexpected error of Source (FailureNotice, in English).
     bool contains(const std::string& sFile, Platform::Date date, Platform::DateTime now);
     static std::string FailureNotice();
 

@@ -75,7 +75,7 @@ void ListWindowCommands::Run(const std::string& tool)
             if (command.gated && !CheckPassword()) return;
             (this->*command.run)();
         } catch (const Platform::AutomationError& error) {
-            Platform::MessageBox::showError(error.report());
+            Platform::MessageBox::showError(window_.ReportText(error));
             if (window_.isLoaded()) window_.FillList();
         }
         return;
@@ -96,7 +96,7 @@ void ListWindowCommands::Form_QueryUnload(bool& Cancel, Platform::UnloadMode mod
     try {
         if (!CheckPassword() || !mayLeaveEvents()) Cancel = true;
     } catch (const Platform::AutomationError& error) {
-        Platform::MessageBox::showError(error.report());
+        Platform::MessageBox::showError(window_.ReportText(error));
         Cancel = true;
     }
 }

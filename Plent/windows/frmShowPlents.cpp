@@ -296,6 +296,11 @@ void frmShowPlents::Form_QueryUnload(bool& Cancel, Platform::UnloadMode mode)
     commands_->Form_QueryUnload(Cancel, mode);
 }
 
+std::string frmShowPlents::ReportText(const Platform::AutomationError& error) const
+{
+    return engine_ ? engine_->errorReport().of(error) : error.report();
+}
+
 void frmShowPlents::Form_Unload()
 {
     if (engine_) engine_->setObjShowEvents(nullptr);

@@ -7,6 +7,7 @@
 
 #include "PlentRowTexts.h"
 #include "Plent/history/LastResults.h"
+#include "Platform/automation/AutomationError.h"
 #include "Platform/ui/Form.h"
 
 class QFileSystemWatcher;
@@ -64,6 +65,8 @@ public:
     int16_t MsgOffSet() const;
     // The window's text of that message number, or its design text.
     std::string Text(int16_t msgNr, const std::string& design);
+    // An error as the window reports it, in the window's language.
+    std::string ReportText(const Platform::AutomationError& error) const;
 
     // Rebuilds every row from the engine's events, then the tool states.
     void FillList();

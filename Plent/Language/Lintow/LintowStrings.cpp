@@ -1,11 +1,35 @@
-// The English texts of every engine window. ID = base offset 1000 + window
-// offset (100 event editor, 200 event list window, 300 password dialog) +
-// message number. The empty entries answer no text.
+// The English texts of the engine and its windows. ID = base offset 1000 +
+// window offset (0 error reports, 100 event editor, 200 event list window,
+// 300 password dialog) + message number. The empty entries answer no text.
 #include "Platform/modules/StringTable.h"
 
 namespace {
 
 const Platform::StringTableEntry Strings[] = {
+    // Error reports: the frame, the unexpected error, the standard texts
+    {1000, "Run-time error %1 (%2): %3"},
+    {1001, "Unexpected error - %1"},
+    {1002, "Invalid procedure call or argument"},
+    {1003, "Overflow"},
+    {1004, "Out of memory"},
+    {1005, "Subscript out of range"},
+    {1006, "Type mismatch"},
+    {1007, "Bad file name or number"},
+    {1008, "File not found"},
+    {1009, "Device I/O error"},
+    {1010, "Disk full"},
+    {1011, "Input past end of file"},
+    {1012, "Permission denied"},
+    {1013, "Path/File access error"},
+    {1014, "Path not found"},
+    {1015, "Object variable not set"},
+    {1016, "Automation server can't create object"},
+    {1017, "Object doesn't support this property or method"},
+    {1018, "Object doesn't support this action"},
+    {1019, "Wrong number of arguments or invalid property assignment"},
+    {1020, "This key is already associated with an element of this collection"},
+    {1021, "Application-defined or object-defined error"},
+
     // Event editor window
     {1100, "Identifier:"},
     {1101, "Parameter:"},

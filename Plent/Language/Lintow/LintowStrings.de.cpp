@@ -8,6 +8,30 @@
 namespace {
 
 const Platform::StringTableEntry Strings[] = {
+    // Error reports: the frame, the unexpected error, the standard texts
+    {1000, "Laufzeitfehler %1 (%2): %3"},
+    {1001, "Unerwarteter Fehler - %1"},
+    {1002, "Ung\374ltiger Prozeduraufruf oder ung\374ltiges Argument"},
+    {1003, "\334berlauf"},
+    {1004, "Nicht gen\374gend Speicher"},
+    {1005, "Index au\337erhalb des g\374ltigen Bereichs"},
+    {1006, "Typen unvertr\344glich"},
+    {1007, "Dateiname oder -nummer falsch"},
+    {1008, "Datei nicht gefunden"},
+    {1009, "Fehler beim Lesen oder Schreiben auf dem Ger\344t"},
+    {1010, "Datentr\344ger voll"},
+    {1011, "Einlesen hinter Dateiende"},
+    {1012, "Zugriff verweigert"},
+    {1013, "Fehler beim Zugriff auf Pfad oder Datei"},
+    {1014, "Pfad nicht gefunden"},
+    {1015, "Objektvariable nicht festgelegt"},
+    {1016, "Objekterstellung durch den Automatisierungsserver nicht m\366glich"},
+    {1017, "Objekt unterst\374tzt diese Eigenschaft oder Methode nicht"},
+    {1018, "Objekt unterst\374tzt diese Aktion nicht"},
+    {1019, "Falsche Anzahl an Argumenten oder ung\374ltige Zuweisung zu einer Eigenschaft"},
+    {1020, "Dieser Schl\374ssel ist bereits einem Element dieser Auflistung zugeordnet"},
+    {1021, "Anwendungs- oder objektdefinierter Fehler"},
+
     // Event editor window
     {1100, "Identifizierung:"},
     {1101, "Parameter:"},
