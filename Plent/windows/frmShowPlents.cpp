@@ -50,6 +50,9 @@ constexpr TextDesign StatusTexts[PlentRowTexts::StatusCount] = {
     {1, "noch offen"}, {2, "durchgeführt"}, {3, "als durchgeführt betrachtet"}, {4, "Alarm"}, {5, "angehalten"},
 };
 
+// The title of the window without a file: the runner's.
+constexpr TextDesign RunnerTitle{50, "%1 - Pelmor (Ausführung)"};
+
 constexpr const char* RecordTools[] = {"Add", "Edit", "Del", "Show", "Stop", "Go"};
 
 } // namespace
@@ -63,7 +66,7 @@ frmShowPlents::frmShowPlents()
     , historyWatcher_(new QFileSystemWatcher(this))
 {
     setWindowTitle("Anzeigen aller Events");
-    caption_ = windowTitle();
+    takeCaption(QString::fromUtf8(RunnerTitle.text));
     Platform::UiProperties::setTag(this, "MsgNr=0");
     lvwPlents->setObjectName("lvwPlents");
     ActiveBar1->setObjectName("ActiveBar1");
@@ -106,7 +109,7 @@ void frmShowPlents::Init(int32_t hMsg, int16_t iOffSet)
     Msg->setOffSet(iOffSet);
     hMsg_ = hMsg;
     Msg->SetAll(hMsg, this);
-    caption_ = windowTitle();
+    takeCaption(QString::fromStdString(Text(RunnerTitle.msgNr, RunnerTitle.text)));
     InitColumns();
     loadStatusTexts();
 }
@@ -143,9 +146,15 @@ void frmShowPlents::FillList()
     highlightSelectedSoon();
 }
 
+void frmShowPlents::takeCaption(const QString& runnerTitle)
+{
+    caption_ = windowTitle();
+    runnerTitle_ = runnerTitle.arg(caption_);
+}
+
 void frmShowPlents::ShowTitle()
 {
-    if (eventFile_.empty()) return setWindowTitle(caption_);
+    if (eventFile_.empty()) return setWindowTitle(runnerTitle_);
     const QString name = QString::fromStdString(std::filesystem::path(eventFile_).filename().string());
     setWindowTitle(name + "[*] - " + caption_);
     setWindowModified(commands_->eventsChanged());

@@ -73,7 +73,8 @@ public:
     // Which tools can be used, after the settings, the selection and the
     // selected event's status.
     void UpdateTools();
-    // On an event file: its name, and a mark while there are unsaved changes.
+    // On an event file: its name, and a mark while there are unsaved
+    // changes; without one the window is the runner's, and says so.
     void ShowTitle();
 
 protected:
@@ -82,6 +83,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The caption now in the title, and the runner's title made of it.
+    void takeCaption(const QString& runnerTitle);
     void InitColumns();
     // Every row's texts, from the engine's events as they are now.
     QList<QStringList> rows();
@@ -121,6 +124,7 @@ private:
     bool columnsFitted_ = false;
     bool highlightPending_ = false;
     QString caption_;
+    QString runnerTitle_;
     ListWindowCommands* commands_;
     std::string historyFile_;
     QFileSystemWatcher* historyWatcher_;

@@ -170,7 +170,7 @@ TEST(EndingWithTheEditorOpen, TheRunnerEnds)
     runner.setStandardOutputFile(QProcess::nullDevice());
     runner.setStandardErrorFile(QProcess::nullDevice());
     runner.start(QString::fromStdString(d.path("Pelmor").string()), {});
-    ASSERT_TRUE(display.waitForWindow("Display all events", StartLimit));
+    ASSERT_TRUE(display.waitForWindow("Display all events - Pelmor runner", StartLimit));
     ASSERT_TRUE(display.run("xdotool", {"mousemove", "300", "150", "click", "1", "sleep", "0.5", "key", "Insert"}));
     ASSERT_TRUE(display.waitForWindow("add one event", StartLimit)) << "the editor did not open";
     const qint64 took = endWith(runner, SIGTERM);

@@ -124,6 +124,7 @@ const Platform::StringTableEntry Strings[] = {
     {1230, "Overwrite"},
     {1231, "Reload"},
     {1232, "last result"},
+    {1250, "%1 - Pelmor runner"},
 
     // Password dialog
     {1300, "Password"},

@@ -126,6 +126,7 @@ const Platform::StringTableEntry Strings[] = {
     {1230, "\334berschreiben"},
     {1231, "Neu laden"},
     {1232, "letztes Ergebnis"},
+    {1250, "%1 - Pelmor (Ausf\374hrung)"},
 
     // Password dialog
     {1300, "Passwort"},

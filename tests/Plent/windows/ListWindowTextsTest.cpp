@@ -33,7 +33,7 @@ TEST_F(ListWindowTexts, WithoutALibraryTheGermanDesignTextsStay)
 {
     fillWithStatuses();
     engine->ShowEvents(0);
-    EXPECT_EQ(window()->windowTitle(), "Anzeigen aller Events");
+    EXPECT_EQ(window()->windowTitle(), "Anzeigen aller Events - Pelmor (Ausführung)");
     EXPECT_EQ(Platform::UiProperties::read(window(), "Tag"), "MsgNr=0");
     EXPECT_EQ(headers(), (std::vector<QString>{"Identifizierung", "Beschreibung", "nächster Start", "letzter Start",
                                                "letzter Status", "letztes Ergebnis"}));
@@ -53,7 +53,7 @@ TEST_F(ListWindowTexts, TheLanguageLibraryGivesTheEnglishTexts)
     engine->Init(hMsg, 1000);
     fillWithStatuses();
     engine->ShowEvents(0);
-    EXPECT_EQ(window()->windowTitle(), "Display all events");
+    EXPECT_EQ(window()->windowTitle(), "Display all events - Pelmor runner");
     EXPECT_EQ(headers(), (std::vector<QString>{"identifier", "description", "next start", "last start", "last status",
                                                "last result"}));
     EXPECT_EQ(statusColumn(), (std::vector<QString>{"still open", "done", "seen as done", "alarm", "stopped",
