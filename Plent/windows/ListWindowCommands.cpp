@@ -2,9 +2,9 @@
 
 #include <QKeyEvent>
 
-#include <array>
-
+#include "ListCommand.h"
 #include "PasswordGate.h"
+#include "ShowPlentsBar.h"
 #include "frmShowPlents.h"
 #include "Plent/engine/CPlentEngine.h"
 #include "Plent/engine/IntegerSum.h"
@@ -19,7 +19,6 @@ namespace Plent {
 namespace {
 
 constexpr int16_t PasswordWindowOffSet = 100;
-constexpr const char* RecordMenu = "Datensätze-Menü";
 
 // The questions and buttons, by message number and German design text.
 enum QuestionText : int16_t { SaveQuestion = 25, SaveButton, DiscardButton, CancelButton, FileChangedQuestion, OverwriteButton, ReloadButton };
@@ -34,12 +33,6 @@ const char* buttonDesign(int16_t nr)
     default: return "Abbrechen";
     }
 }
-
-struct Command {
-    const char* tool;
-    bool gated;
-    void (ListWindowCommands::*run)();
-};
 
 } // namespace
 
@@ -58,27 +51,14 @@ void ListWindowCommands::ActiveBar1_Click(Platform::ActiveBarTool* Tool) { Run(T
 
 void ListWindowCommands::Run(const std::string& tool)
 {
-    static constexpr std::array<Command, 9> Commands{{
-        {"Open", true, &ListWindowCommands::Open},
-        {"Save", true, &ListWindowCommands::Save},
-        {"Exit", true, &ListWindowCommands::Exit},
-        {"Edit", true, &ListWindowCommands::Edit},
-        {"Add", true, &ListWindowCommands::Add},
-        {"Del", true, &ListWindowCommands::Del},
-        {"Show", false, &ListWindowCommands::Show},
-        {"Stop", true, &ListWindowCommands::Stop},
-        {"Go", true, &ListWindowCommands::Go},
-    }};
-    for (const Command& command : Commands) {
-        if (tool != command.tool) continue;
-        try {
-            if (command.gated && !CheckPassword()) return;
-            (this->*command.run)();
-        } catch (const Platform::AutomationError& error) {
-            Platform::MessageBox::showError(error.report());
-            if (window_.isLoaded()) window_.FillList();
-        }
-        return;
+    const ListCommand* command = ListCommand::Named(tool);
+    if (!command) return;
+    try {
+        if (command->gated && !CheckPassword()) return;
+        (this->*command->run)();
+    } catch (const Platform::AutomationError& error) {
+        Platform::MessageBox::showError(error.report());
+        if (window_.isLoaded()) window_.FillList();
     }
 }
 
@@ -105,7 +85,7 @@ void ListWindowCommands::Form_QueryUnload(bool& Cancel, Platform::UnloadMode mod
 // shows what can be done with the row under the mouse.
 void ListWindowCommands::lvwPlents_MouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers, const QPoint&)
 {
-    if (Button == Qt::RightButton) bar_.Band(RecordMenu)->PopupMenu(-1, -1);
+    if (Button == Qt::RightButton) bar_.Band(ShowPlentsBar::RecordMenu)->PopupMenu(-1, -1);
 }
 
 void ListWindowCommands::lvwPlents_Activated()

@@ -51,6 +51,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The table of commands names the commands below.
+    friend struct ListCommand;
+
     void lvwPlents_MouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, const QPoint& pos);
     // Enter or a double click on a row: Edit where editing is allowed, else Show.
     void lvwPlents_Activated();

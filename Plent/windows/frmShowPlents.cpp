@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "ListColumnWidths.h"
+#include "ListCommand.h"
 #include "ListWindowCommands.h"
 #include "ShowPlentsBar.h"
 #include "Plent/engine/CPlentEngine.h"
@@ -49,8 +50,6 @@ constexpr TextDesign ColumnHeaders[] = {
 constexpr TextDesign StatusTexts[PlentRowTexts::StatusCount] = {
     {1, "noch offen"}, {2, "durchgeführt"}, {3, "als durchgeführt betrachtet"}, {4, "Alarm"}, {5, "angehalten"},
 };
-
-constexpr const char* RecordTools[] = {"Add", "Edit", "Del", "Show", "Stop", "Go"};
 
 } // namespace
 
@@ -272,23 +271,17 @@ std::shared_ptr<CPlent> frmShowPlents::selectedEvent() const
     return engine_->Plents().Item(selectedIdentifier_);
 }
 
-void frmShowPlents::enableTool(const char* name, bool enabled) { ActiveBar1->Tool(name)->setEnabled(enabled); }
-
+// Open and Save are never disabled, only hidden without an event file; the
+// menu titles are no commands and are left as they are.
 void frmShowPlents::UpdateTools()
 {
-    for (const char* name : {"Open", "Save"}) ActiveBar1->Tool(name)->setVisible(!eventFile_.empty());
     const std::shared_ptr<CPlent> selected = selectedEvent();
-    for (const char* name : RecordTools) enableTool(name, false);
-    if (!editAllowed_) {
-        enableTool("Show", selected != nullptr);
-        return;
+    const bool stopped = selected && selected->Status() == Status::Stopped;
+    for (const ListCommand& command : ListCommand::All()) {
+        Platform::ActiveBarTool* tool = ActiveBar1->Tool(command.name);
+        if (command.needsEventFile) tool->setVisible(!eventFile_.empty());
+        else tool->setEnabled(command.available(editAllowed_, selected != nullptr, stopped));
     }
-    enableTool("Add", true);
-    if (!selected) return;
-    for (const char* name : {"Edit", "Del", "Show"}) enableTool(name, true);
-    const bool stopped = selected->Status() == Status::Stopped;
-    enableTool("Stop", !stopped);
-    enableTool("Go", stopped);
 }
 
 void frmShowPlents::Form_QueryUnload(bool& Cancel, Platform::UnloadMode mode)

@@ -100,7 +100,6 @@ private:
     // The event SelectedIdentifier names; nullptr when there is none, which
     // counts as no selection.
     std::shared_ptr<CPlent> selectedEvent() const;
-    void enableTool(const char* name, bool enabled);
 
     std::shared_ptr<CPlentEngine> engine_;
     bool editAllowed_ = false;
