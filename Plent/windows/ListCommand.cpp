@@ -1,7 +1,5 @@
 #include "ListCommand.h"
 
-#include <array>
-
 #include "ListWindowCommands.h"
 
 namespace Plent {
@@ -17,7 +15,7 @@ constexpr bool Free = false;
 std::span<const ListCommand> ListCommand::All()
 {
     // clang-format off
-    static const std::array<ListCommand, 9> Table{{
+    static const ListCommand Table[] = {
         // name    caption        tool tip             No. group         slot shortcut                gate   file   edit   sel.   state
         {"Open", "Ö&ffnen",    "Datei öffnen",      20, Group::File,   1, Qt::CTRL | Qt::Key_O, Gated, true,  false, false, State::Any,        &L::Open},
         {"Save", "&Speichern", "Datei speichern",   19, Group::File,   2, Qt::CTRL | Qt::Key_S, Gated, true,  false, false, State::Any,        &L::Save},
@@ -28,7 +26,8 @@ std::span<const ListCommand> ListCommand::All()
         {"Del",  "&löschen",   "löschen",           13, Group::Record, 3, Qt::Key_Delete,       Gated, false, true,  true,  State::Any,        &L::Del},
         {"Stop", "an&halten",  "anhalten",          12, Group::Record, 4, {},                   Gated, false, true,  true,  State::NotStopped, &L::Stop},
         {"Go",   "f&ortfahren", "fortfahren",       11, Group::Record, 5, {},                   Gated, false, true,  true,  State::Stopped,    &L::Go},
-    }};
+        {"History", "&Verlauf", "Verlauf anzeigen",  33, Group::Record, 6, Qt::CTRL | Qt::Key_H, Free,  false, false, true,  State::Any,        &L::History},
+    };
     // clang-format on
     return Table;
 }

@@ -4,6 +4,7 @@
 
 #include "ListCommand.h"
 #include "PasswordGate.h"
+#include "frmHistory.h"
 #include "ShowPlentsBar.h"
 #include "frmShowPlents.h"
 #include "Plent/engine/CPlentEngine.h"
@@ -206,6 +207,8 @@ void ListWindowCommands::Show() { engine().Show(window_.SelectedIdentifier()); }
 void ListWindowCommands::Stop() { setSelectedStatus(Status::Stopped); }
 
 void ListWindowCommands::Go() { setSelectedStatus(Status::Open); }
+
+void ListWindowCommands::History() { frmHistory::open(window_, window_.SelectedIdentifier()); }
 
 void ListWindowCommands::setSelectedStatus(int16_t status)
 {

@@ -69,6 +69,8 @@ private:
     void Show();
     void Stop();
     void Go();
+    // The selected event's runs in a window of their own.
+    void History();
     // Stop and Go: only the selected event's Status changes. A selection
     // that names no event any more counts as none.
     void setSelectedStatus(int16_t status);

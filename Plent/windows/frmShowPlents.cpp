@@ -218,6 +218,7 @@ void frmShowPlents::readHistory()
         }
     }
     lvwPlents->invalidateRows();
+    emit historyRead();
 }
 
 // The design's height shows only some seven rows below the bars: the window

@@ -72,6 +72,12 @@ public:
     void UpdateTools();
     // On an event file: its name, and a mark while there are unsaved changes.
     void ShowTitle();
+    // The run history the window follows; empty when it has none.
+    const std::string& HistoryFile() const { return historyFile_; }
+
+signals:
+    // The history was read again: the runner has written to it.
+    void historyRead();
 
 protected:
     void Form_QueryUnload(bool& Cancel, Platform::UnloadMode mode) override;
