@@ -27,6 +27,7 @@ std::span<const ListCommand> ListCommand::All()
         {"Stop", "an&halten",  "anhalten",          12, Group::Record, 4, {},                   Gated, false, true,  true,  State::NotStopped, &L::Stop},
         {"Go",   "f&ortfahren", "fortfahren",       11, Group::Record, 5, {},                   Gated, false, true,  true,  State::Stopped,    &L::Go},
         {"History", "&Verlauf", "Verlauf anzeigen",  33, Group::Record, 6, Qt::CTRL | Qt::Key_H, Free,  false, false, true,  State::Any,        &L::History},
+        {"StartNow", "jetzt &starten", "jetzt starten", 34, Group::Record, 7, Qt::CTRL | Qt::Key_R, Gated, false, true, true,  State::Any,        &L::StartNow},
     };
     // clang-format on
     return Table;

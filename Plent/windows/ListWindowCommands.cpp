@@ -9,6 +9,8 @@
 #include "frmShowPlents.h"
 #include "Plent/engine/CPlentEngine.h"
 #include "Plent/engine/IntegerSum.h"
+#include "Plent/engine/StartNowInterface.h"
+#include "Platform/automation/ErrorInfo.h"
 #include "Platform/automation/AutomationError.h"
 #include "Platform/automation/RuntimeError.h"
 #include "Platform/ui/ActiveBar.h"
@@ -23,6 +25,15 @@ constexpr int16_t PasswordWindowOffSet = 100;
 
 // The questions and buttons, by message number and German design text.
 enum QuestionText : int16_t { SaveQuestion = 25, SaveButton, DiscardButton, CancelButton, FileChangedQuestion, OverwriteButton, ReloadButton };
+
+// What start now can answer.
+enum StartText : int16_t { NoRunnerText = 43, UnknownEventText, UnansweredText };
+
+std::string withArgument(std::string text, const std::string& argument)
+{
+    if (const size_t at = text.find("%1"); at != std::string::npos) text.replace(at, 2, argument);
+    return text;
+}
 
 const char* buttonDesign(int16_t nr)
 {
@@ -175,8 +186,7 @@ bool ListWindowCommands::saveChecked()
 // Cancel, the last button, is the one Escape and the close box stand for.
 int ListWindowCommands::ask(int16_t textNr, const char* design, std::initializer_list<int16_t> buttons)
 {
-    std::string text = window_.Text(textNr, design);
-    if (const size_t at = text.find("%1"); at != std::string::npos) text.replace(at, 2, window_.EventFile());
+    const std::string text = withArgument(window_.Text(textNr, design), window_.EventFile());
     std::vector<std::string> captions;
     for (int16_t nr : buttons) captions.push_back(window_.Text(nr, buttonDesign(nr)));
     return Platform::MessageBox::ask(text, captions, static_cast<int>(captions.size()) - 1);
@@ -209,6 +219,27 @@ void ListWindowCommands::Stop() { setSelectedStatus(Status::Stopped); }
 void ListWindowCommands::Go() { setSelectedStatus(Status::Open); }
 
 void ListWindowCommands::History() { frmHistory::open(window_, window_.SelectedIdentifier()); }
+
+void ListWindowCommands::StartNow()
+{
+    const std::string identifier = window_.SelectedIdentifier();
+    int16_t answer = Kalvor::NoRunner;
+    std::string detail;
+    if (const auto& starter = engine().Starter())
+        Platform::Check(starter->StartNow(identifier, &answer, &detail), "frmShowPlents.StartNow");
+    switch (answer) {
+    case Kalvor::Started: return;
+    case Kalvor::UnknownEvent: return fail(UnknownEventText, "Der Runner kennt kein Event '%1'.", identifier);
+    case Kalvor::NoRunner:
+        return fail(NoRunnerText, "Für '%1' läuft kein Runner; es wurde nichts gestartet.", window_.FollowedFile());
+    default: return fail(UnansweredText, "Der Runner hat nicht geantwortet: %1", detail);
+    }
+}
+
+void ListWindowCommands::fail(int16_t textNr, const char* design, const std::string& argument)
+{
+    Platform::MessageBox::showError(withArgument(window_.Text(textNr, design), argument));
+}
 
 void ListWindowCommands::setSelectedStatus(int16_t status)
 {

@@ -71,6 +71,11 @@ private:
     void Go();
     // The selected event's runs in a window of their own.
     void History();
+    // The selected event's command line at once, through the runner of the
+    // event file, which records it as a start by hand.
+    void StartNow();
+    // A box with the error icon and the window's text, %1 replaced.
+    void fail(int16_t textNr, const char* design, const std::string& argument);
     // Stop and Go: only the selected event's Status changes. A selection
     // that names no event any more counts as none.
     void setSelectedStatus(int16_t status);

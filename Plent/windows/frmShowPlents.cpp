@@ -183,9 +183,14 @@ QList<QStringList> frmShowPlents::rows()
     return made;
 }
 
+std::string frmShowPlents::FollowedFile() const
+{
+    return eventFile_.empty() && engine_ ? engine_->LoadedFile() : eventFile_;
+}
+
 void frmShowPlents::followHistory()
 {
-    const std::string& events = eventFile_.empty() && engine_ ? engine_->LoadedFile() : eventFile_;
+    const std::string events = FollowedFile();
     const std::string history = events.empty() ? std::string() : History::HistoryFile::besideEventFile(events);
     if (history == historyFile_) return;
     if (!historyWatcher_->files().isEmpty()) historyWatcher_->removePaths(historyWatcher_->files());

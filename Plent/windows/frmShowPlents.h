@@ -72,6 +72,9 @@ public:
     void UpdateTools();
     // On an event file: its name, and a mark while there are unsaved changes.
     void ShowTitle();
+    // The window's event file, else the file the engine loaded its events
+    // from; empty when there is neither.
+    std::string FollowedFile() const;
     // The run history the window follows; empty when it has none.
     const std::string& HistoryFile() const { return historyFile_; }
 

@@ -115,6 +115,7 @@ TEST_F(ListCommandsTest, TheHistoryWindowTakesItsTextsFromTheLibrary)
     for (int c = 0; c < runs.columnCount(); ++c) headers.push_back(runs.headerText(c));
     EXPECT_EQ(headers, (std::vector<QString>{"time", "due start", "outcome", "exit status or signal", "duration"}));
     EXPECT_EQ(bar().Band("Toolbar-Datensätze")->Tool("History")->Caption(), "history");
+    EXPECT_EQ(bar().Band("Toolbar-Datensätze")->Tool("StartNow")->Caption(), "start now");
     EXPECT_TRUE(boxes.empty()) << boxes.front();
     window()->Unload();
     Platform::FreeLibrary(hMsg);
