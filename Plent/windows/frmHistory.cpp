@@ -3,8 +3,12 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "frmShowPlents.h"
 #include "Plent/history/HistoryReader.h"
@@ -70,6 +74,21 @@ frmHistory::frmHistory(frmShowPlents& list, std::string identifier)
     connect(lvwRuns, &Platform::ReportList::rowChosen, this, &frmHistory::lvwRuns_RowChosen);
     connect(&list, &frmShowPlents::historyRead, this, &frmHistory::Reload);
     Reload();
+    widenForColumns();
+}
+
+// Wide enough that no column of the runs is cut, as far as the screen allows.
+void frmHistory::widenForColumns()
+{
+    QHeaderView* header = lvwRuns->header();
+    header->setStretchLastSection(false);
+    lvwRuns->resizeColumnToContents(lvwRuns->columnCount() - 1);
+    const QMargins margins = layout()->contentsMargins();
+    const int wanted = header->length() + 2 * lvwRuns->frameWidth() + lvwRuns->verticalScrollBar()->sizeHint().width()
+                     + margins.left() + margins.right();
+    header->setStretchLastSection(true);
+    const int room = screen()->availableGeometry().width();
+    if (wanted > width()) resize(std::min(wanted, room), height());
 }
 
 QString frmHistory::text(int16_t msgNr, const char* design) const

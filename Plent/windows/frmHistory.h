@@ -35,6 +35,7 @@ public:
 private:
     frmHistory(frmShowPlents& list, std::string identifier);
     void InitColumns();
+    void widenForColumns();
     void lvwRuns_RowChosen(int row);
     QString text(int16_t msgNr, const char* design) const;
 

@@ -2,6 +2,7 @@
 // kept output of the run the user picks, followed as the runner writes;
 // it never asks for the password.
 #include <QFile>
+#include <QHeaderView>
 #include <QPlainTextEdit>
 
 #include "ListCommandsFixture.h"
@@ -69,6 +70,8 @@ TEST_P(ListWindowHistory, ShowsTheSelectedEventsRunsNewestFirstWithTheirOutput)
                                 {"2026-05-04 09:30:00", "von Hand gestartet", "started", "signal 9", "2.0 s"},
                                 {"2026-05-03 02:00:04", "2026-05-03 02:00:00", "started", "exit 3", "12.4 s"}}));
     EXPECT_EQ(output->toPlainText(), "killed\n");
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(history));
+    EXPECT_LE(runs.header()->length(), runs.viewport()->width()) << "no column is cut";
     pressOnRow(runs, 1);
     EXPECT_EQ(output->toPlainText(), "copying\nno space left\n");
 
