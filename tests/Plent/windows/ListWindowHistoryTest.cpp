@@ -21,10 +21,11 @@ protected:
         ASSERT_TRUE(file.open(QIODevice::Append));
         file.write(lines);
     }
-    // Two runs of backup and one of mail, the manual start the latest.
+    // Three runs of backup and one of mail, the manual start the latest.
     void writeRuns()
     {
-        append(R"({"run":"1","time":"2026-05-03 02:00:04","identifier":"backup","due":"2026-05-03 02:00:00","outcome":"started"}
+        append(R"({"run":"0","time":"2026-05-02 02:00:00","identifier":"backup","outcome":"not started","reason":"program not found: nightly-backup"}
+{"run":"1","time":"2026-05-03 02:00:04","identifier":"backup","due":"2026-05-03 02:00:00","outcome":"started"}
 {"run":"2","time":"2026-05-03 03:00:00","identifier":"mail","outcome":"not started","reason":"program not found"}
 {"run":"1","exitStatus":3,"seconds":12.43,"output":"copying\nno space left\n"}
 {"run":"3","time":"2026-05-04 09:30:00","identifier":"Backup","manual":true,"outcome":"started"}
@@ -68,7 +69,9 @@ TEST_P(ListWindowHistory, ShowsTheSelectedEventsRunsNewestFirstWithTheirOutput)
     auto* output = history->findChild<QPlainTextEdit*>("txtOutput");
     EXPECT_EQ(rowsOf(runs), (std::vector<QStringList>{
                                 {"2026-05-04 09:30:00", "von Hand gestartet", "started", "signal 9", "2.0 s"},
-                                {"2026-05-03 02:00:04", "2026-05-03 02:00:00", "started", "exit 3", "12.4 s"}}));
+                                {"2026-05-03 02:00:04", "2026-05-03 02:00:00", "started", "exit 3", "12.4 s"},
+                                {"2026-05-02 02:00:00", "",
+                                 "not started: program not found: nightly-backup", "", ""}}));
     EXPECT_EQ(output->toPlainText(), "killed\n");
     ASSERT_TRUE(QTest::qWaitForWindowExposed(history));
     EXPECT_LE(runs.header()->length(), runs.viewport()->width()) << "no column is cut";
@@ -76,7 +79,7 @@ TEST_P(ListWindowHistory, ShowsTheSelectedEventsRunsNewestFirstWithTheirOutput)
     EXPECT_EQ(output->toPlainText(), "copying\nno space left\n");
 
     append(R"({"run":"4","time":"2026-05-05 02:00:01","identifier":"backup","outcome":"started"})" "\n");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return runs.rowCount() == 3; }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return runs.rowCount() == 4; }, 5000));
     EXPECT_EQ(runs.subItem(0, 3), "running");
     EXPECT_EQ(output->toPlainText(), "copying\nno space left\n") << "the picked run stays picked";
     history->close();
