@@ -18,6 +18,8 @@ struct HandedOut {
     // Why it is not to be started; empty for a hand-out.
     std::string held;
     std::string run;
+    // Started by the user at once, not by the schedule.
+    bool manual = false;
 
     static HandedOut of(const Plent::HandOut& handOut);
 };

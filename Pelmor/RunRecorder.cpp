@@ -150,6 +150,7 @@ QJsonObject RunRecorder::handOutLine(const QString& run, const HandedOut& event)
                      {Key::Late, event.late},
                      {Key::Alarm, event.alarm}};
     if (event.due != 0) line.insert(Key::Due, History::TimeText::of(Platform::DateTime::fromDate(event.due)));
+    if (event.manual) line.insert(Key::Manual, true);
     return line;
 }
 

@@ -42,3 +42,10 @@ void RunSupervisor::start(const std::vector<HandedOut>& handOuts)
         if (++starts_ == stopAfterStart_) ::_exit(StoppedStatus);
     }
 }
+
+void RunSupervisor::startByHand(HandedOut event)
+{
+    event.manual = true;
+    event.run = recorder_.newRunName().toStdString();
+    recorder_.start(event);
+}

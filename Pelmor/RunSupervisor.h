@@ -22,6 +22,9 @@ public:
     // Names the runs of the hand-outs; answers the starts to record.
     std::vector<Plent::PendingStart> prepare(std::vector<HandedOut>& handOuts);
     void start(const std::vector<HandedOut>& handOuts);
+    // The user's start at once, beside the schedule: it is recorded as a
+    // start by hand and moves nothing in the run state.
+    void startByHand(HandedOut event);
 
 private:
     RunnerTexts texts_;

@@ -10,6 +10,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <filesystem>
 #include <iostream>
 
@@ -21,7 +22,9 @@ namespace {
 
 constexpr int AnswerWait = 2000;
 constexpr qint64 RaiseInterval = 1000;
-constexpr qint64 LongestRequest = 64;
+// Room for "start " and a long identifier.
+constexpr qint64 LongestRequest = 1024;
+constexpr const char* StartWord = "start ";
 constexpr const char* SocketFolder = "Pelmor.run";
 
 // The user's runtime directory when it is truly the user's alone, else a
@@ -33,6 +36,8 @@ std::string socketDirectory(const RunnerLock& lock, bool make)
     if (!runtime.isEmpty() && Platform::PrivateDirectory::isPrivate(runtime.toStdString())) return runtime.toStdString();
     const std::string folder = (std::filesystem::path(lock.directory()) / SocketFolder).string();
     if (make) Platform::PrivateDirectory::make(folder);
+    // No folder, no socket: no runner listens there.
+    else if (!std::filesystem::exists(folder)) return folder;
     if (!Platform::PrivateDirectory::isPrivate(folder))
         Platform::Raise(Platform::Err::PathFileAccess, "SingleRunner.listen", "'" + folder + "' is open to other users");
     return folder;
@@ -58,6 +63,21 @@ std::string userName(uid_t uid)
 {
     const passwd* entry = ::getpwuid(uid);
     return (entry ? std::string(entry->pw_name) + " " : std::string()) + "(uid " + std::to_string(uid) + ")";
+}
+
+// One line said to the runner of the lock's directory and its answer.
+struct Exchange {
+    bool reached = false;
+    QByteArray answer;
+};
+
+Exchange say(const RunnerLock& lock, const QByteArray& line)
+{
+    QLocalSocket socket;
+    socket.connectToServer(socketName(lock, false));
+    if (!socket.waitForConnected(AnswerWait) || !ofThisUser(socket.socketDescriptor())) return {};
+    if (socket.write(line + '\n') <= 0 || !socket.flush() || !socket.waitForReadyRead(AnswerWait)) return {true, {}};
+    return {true, socket.readLine(LongestRequest).trimmed()};
 }
 
 } // namespace
@@ -139,10 +159,39 @@ void SingleRunner::request(QLocalSocket* socket)
         if (socket->bytesAvailable() > LongestRequest) socket->abort();
         return;
     }
-    const bool show = socket->readLine(LongestRequest).trimmed() == "show";
-    socket->write(show ? "ok\n" : "unknown\n");
+    QByteArray line = socket->readLine(LongestRequest);
+    if (line.endsWith('\n')) line.chop(1);
+    const bool show = line.trimmed() == "show";
+    QByteArray reply = show ? "ok" : "unknown";
+    if (line.startsWith(StartWord)) reply = startAnswer(line.mid(std::strlen(StartWord)).toStdString());
+    socket->write(reply + '\n');
     socket->disconnectFromServer();
     if (show) raiseWindow();
+}
+
+QByteArray SingleRunner::startAnswer(const std::string& identifier)
+{
+    std::string detail;
+    switch (startHandler_ ? startHandler_(identifier, detail) : Kalvor::NoRunner) {
+    case Kalvor::Started: return "ok";
+    case Kalvor::UnknownEvent: return "unknown event";
+    case Kalvor::NoRunner: return "not running";
+    default: return "failed: " + QByteArray::fromStdString(detail);
+    }
+}
+
+Kalvor::StartAnswer SingleRunner::askToStart(const std::string& eventFile, const std::string& identifier,
+                                             std::string& detail)
+{
+    const Exchange exchange = say(RunnerLock(eventFile), StartWord + QByteArray::fromStdString(identifier));
+    if (!exchange.reached || exchange.answer == "not running") return Kalvor::NoRunner;
+    if (exchange.answer == "ok") return Kalvor::Started;
+    if (exchange.answer == "unknown event") return Kalvor::UnknownEvent;
+    const QByteArray failed = "failed: ";
+    detail = exchange.answer.startsWith(failed) ? exchange.answer.mid(failed.size()).toStdString()
+           : exchange.answer.isEmpty()          ? std::string("no answer")
+                                                : "the answer '" + exchange.answer.toStdString() + "'";
+    return Kalvor::Unanswered;
 }
 
 void SingleRunner::raiseWindow()
@@ -154,14 +203,9 @@ void SingleRunner::raiseWindow()
 
 void SingleRunner::handOver()
 {
-    QLocalSocket socket;
     std::string unreached = "; its list window could not be brought to the front";
     try {
-        socket.connectToServer(socketName(lock_, false));
-        const bool told = socket.waitForConnected(AnswerWait) && ofThisUser(socket.socketDescriptor()) &&
-                          socket.write("show\n") > 0 && socket.flush() && socket.waitForReadyRead(AnswerWait) &&
-                          socket.readLine(LongestRequest).trimmed() == "ok";
-        if (told) unreached.clear();
+        if (say(lock_, "show").answer == "ok") unreached.clear();
     } catch (const Platform::AutomationError& e) {
         unreached += ": " + e.report();
     }

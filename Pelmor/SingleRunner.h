@@ -4,9 +4,11 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <string>
 
+#include "Plent/engine/StartNowInterface.h"
 #include "RunnerLock.h"
 
 class QLocalServer;
@@ -19,11 +21,15 @@ class QLocalSocket;
 // list window to the front, and does not poll.
 //
 // The socket speaks one line each way: "show" is answered "ok" and brings
-// the window up (at most once a second), anything else "unknown"; peers of
-// another user are turned away unheard.
+// the window up (at most once a second); "start " and an identifier starts
+// that event at once and is answered "ok", "unknown event", "not running"
+// (the runner is ending) or "failed: " and why; anything else "unknown".
+// Peers of another user are turned away unheard.
 class SingleRunner : public QObject {
     Q_OBJECT
 public:
+    using StartHandler = std::function<Kalvor::StartAnswer(const std::string& identifier, std::string& detail)>;
+
     explicit SingleRunner(const std::string& eventFile, QObject* parent = nullptr);
     ~SingleRunner() override;
 
@@ -36,6 +42,13 @@ public:
     // Before each poll; false (and said) when another runner has taken
     // the directory over.
     bool stillHeld();
+    // What "start" runs.
+    void setStartHandler(StartHandler handler) { startHandler_ = std::move(handler); }
+
+    // For a client: asks the runner of the event file's directory to start
+    // the event at once. NoRunner when no runner listens there.
+    static Kalvor::StartAnswer askToStart(const std::string& eventFile, const std::string& identifier,
+                                          std::string& detail);
 
 signals:
     void showRequested();
@@ -45,6 +58,7 @@ private:
     void answer();
     void request(QLocalSocket* socket);
     void raiseWindow();
+    QByteArray startAnswer(const std::string& identifier);
     void watchLockFile();
 
     RunnerLock lock_;
@@ -52,4 +66,5 @@ private:
     QLocalServer* server_ = nullptr;
     QElapsedTimer lastRaise_;
     QFileSystemWatcher lockWatch_;
+    StartHandler startHandler_;
 };

@@ -67,6 +67,7 @@ void frmPelmor::Init(Platform::ModuleHandle hMsg)
     Check(runner()->PendingStarts(&unstarted), "PendingStarts");
     runs_->recordUnstarted(unstarted);
     Check(engine()->put_UnlessTable(prefix + "Pelmor.tab"), "UnlessTable");
+    giveStarter();
     Check(engine()->ShowEvents(0, Platform::VARIANT_TRUE, "", ""), "ShowEvents");
     // Asked to end while a message box of the start was up: no poll.
     if (Platform::SessionEnd::hasBegun()) return Form_Unload(0);
@@ -103,6 +104,36 @@ void frmPelmor::Timer1_Timer()
         poll();
     } catch (const Platform::AutomationError& error) {
         fail(error);
+    }
+}
+
+Platform::ComPtr<Kalvor::_CPlentStartNow> frmPelmor::starts() const
+{
+    Platform::ComPtr<Kalvor::_CPlentStartNow> starts;
+    Check(engine()->QueryInterface(Kalvor::IID__CPlentStartNow, starts.putVoid()), "Pelmor.frmPelmor");
+    return starts;
+}
+
+void frmPelmor::giveStarter()
+{
+    starter_ = Platform::ComObject<Kalvor::_CPlentStarter>::create<EventStarter>(
+        [this](const std::string& identifier, std::string& detail) { return StartNow(identifier, detail); });
+    Check(starts()->putref_Starter(starter_.get()), "Starter");
+}
+
+Kalvor::StartAnswer frmPelmor::StartNow(const std::string& identifier, std::string& detail)
+{
+    if (unloaded_ || !runs_) return Kalvor::NoRunner;
+    try {
+        Plent::HandOut event;
+        Platform::VARIANT_BOOL found = Platform::VARIANT_FALSE;
+        Check(starts()->EventToStart(identifier, &event, &found), "EventToStart");
+        if (!found) return Kalvor::UnknownEvent;
+        runs_->startByHand(HandedOut::of(event));
+        return Kalvor::Started;
+    } catch (const Platform::AutomationError& error) {
+        detail = error.report();
+        return Kalvor::Unanswered;
     }
 }
 
@@ -174,6 +205,8 @@ void frmPelmor::Form_Unload(int status)
     if (unloaded_) return;
     unloaded_ = true;
     Timer1.stop();
+    if (starter_) starter_->detach();
+    starter_.reset();
     runs_.reset();
     if (hMsg_ > 0) Platform::FreeLibrary(hMsg_);
     hMsg_ = 0;

@@ -9,6 +9,8 @@
 
 #include "Plent/engine/KalvorInterfaces.h"
 #include "Plent/engine/RunnerInterface.h"
+#include "Plent/engine/StartNowInterface.h"
+#include "EventStarter.h"
 #include "HandedOut.h"
 #include "RunSupervisor.h"
 #include "Platform/automation/AutomationError.h"
@@ -36,6 +38,9 @@ public:
     void setPollGuard(std::function<bool()> guard) { pollGuard_ = std::move(guard); }
     // A later start on the same directory asks for the list window.
     void ShowListWindow();
+    // Starts the event's command line at once, from the list window or a
+    // client on the socket; its next start and status stay.
+    Kalvor::StartAnswer StartNow(const std::string& identifier, std::string& detail);
     // The system asks the program to end (SIGTERM, SIGINT, SIGHUP): every
     // window closes as the system closes it, and the form unloads at once.
     void EndSession();
@@ -52,7 +57,10 @@ private:
     // The engine's interface for the runner: the event file followed and
     // the run state kept beside it.
     Platform::ComPtr<Kalvor::_CPlentRunner> runner() const;
+    // The engine's interface for starts at once.
+    Platform::ComPtr<Kalvor::_CPlentStartNow> starts() const;
     void poll();
+    void giveStarter();
     void saveRunState();
     // Every event the engine hands out (or holds) in this poll.
     std::vector<HandedOut> takeHandOuts();
@@ -62,6 +70,8 @@ private:
     Platform::ModuleHandle hMsg_ = 0;
     QTimer Timer1;
     std::unique_ptr<RunSupervisor> runs_;
+    // Given to the engine for its list window's "start now".
+    Platform::ComPtr<EventStarter> starter_;
     std::function<bool()> pollGuard_;
     bool unloaded_ = false;
 };

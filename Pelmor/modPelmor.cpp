@@ -52,6 +52,9 @@ int main(int argc, char** argv)
         QObject::connect(&termination, &Platform::TerminationSignal::received, form.get(), &frmPelmor::EndSession);
         QObject::connect(&single, &SingleRunner::showRequested, form.get(), &frmPelmor::ShowListWindow);
         form->setPollGuard([&single] { return single.stillHeld(); });
+        single.setStartHandler([&form](const std::string& identifier, std::string& detail) {
+            return form ? form->StartNow(identifier, detail) : Kalvor::NoRunner;
+        });
         form->Init(hMsg);
         single.listen();
     } catch (const Platform::AutomationError& error) {

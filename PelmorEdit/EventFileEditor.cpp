@@ -5,7 +5,9 @@
 
 #include <filesystem>
 
+#include "EventStarter.h"
 #include "Plent/engine/RunViewInterface.h"
+#include "SingleRunner.h"
 #include "Platform/automation/ErrorInfo.h"
 #include "Platform/automation/Runtime.h"
 
@@ -13,6 +15,18 @@ using Platform::Check;
 
 namespace {
 constexpr int16_t Modal = 1;
+// The list window's "start now" asks the runner of the file's directory.
+void giveStarter(Kalvor::_CPlentEngine& engine, const std::string& eventFile)
+{
+    Platform::ComPtr<Kalvor::_CPlentStartNow> starts;
+    Check(engine.QueryInterface(Kalvor::IID__CPlentStartNow, starts.putVoid()), "QueryInterface");
+    const auto starter = Platform::ComObject<Kalvor::_CPlentStarter>::create<EventStarter>(
+        [eventFile](const std::string& identifier, std::string& detail) {
+            return SingleRunner::askToStart(eventFile, identifier, detail);
+        });
+    Check(starts->putref_Starter(starter.get()), "Starter");
+}
+
 } // namespace
 
 EventFileEditor::EventFileEditor()
@@ -41,5 +55,6 @@ void EventFileEditor::Edit(Platform::ModuleHandle hMsg, const std::string& event
     Check(runView->ShowRunState(), "ShowRunState");
     if (std::filesystem::exists(eventFile)) Check(engine->LoadObjects(eventFile), "LoadObjects");
     Check(engine->put_UnlessTable(table), "UnlessTable");
+    giveStarter(*engine, eventFile);
     Check(engine->ShowEvents(Modal, Platform::VARIANT_TRUE, eventFile, ""), "ShowEvents");
 }

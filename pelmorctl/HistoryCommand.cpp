@@ -16,6 +16,7 @@ std::string notesOf(const History::RunRecord& run)
     std::string notes;
     if (run.fields().value(History::Key::Late).toBool()) notes += " (late)";
     if (run.fields().value(History::Key::Alarm).toBool()) notes += " (alarm)";
+    if (run.manual()) notes += " (started by hand)";
     if (const qint64 cut = run.fields().value(History::Key::OutputCut).toInteger())
         notes += " (output cut: " + std::to_string(cut) + " bytes dropped)";
     return notes;

@@ -6,6 +6,7 @@
 
 #include "Plent/scheduling/HandOutFacts.h"
 #include "IListWindow.h"
+#include "StartNowInterface.h"
 #include "Plent/model/CPlent.h"
 #include "Plent/model/colFixUnless.h"
 #include "Plent/model/colPlents.h"
@@ -63,6 +64,10 @@ public:
     colFixUnless& FixUnlesses() { return schedule_.Table().Dates(); }
     // The list window registers itself, and clears the registration when it unloads.
     void setObjShowEvents(Platform::ComPtr<IListWindow> window) { showEvents_ = std::move(window); }
+    // Where the list window's "start now" goes; empty when the client gave
+    // no way to reach a runner.
+    const Platform::ComPtr<Kalvor::_CPlentStarter>& Starter() const { return starter_; }
+    void setStarter(Platform::ComPtr<Kalvor::_CPlentStarter> starter) { starter_ = std::move(starter); }
 
     int32_t hMsg() const { return hMsg_; }
     // Errors reported in the language of the library Init was given.
@@ -108,6 +113,7 @@ private:
     void mergeRunState(const std::string& sFile);
 
     Platform::ComPtr<IListWindow> showEvents_;
+    Platform::ComPtr<Kalvor::_CPlentStarter> starter_;
     int32_t hMsg_ = 0;
     // Holds the engine's OffSet.
     std::unique_ptr<CMsg> msg_;

@@ -17,6 +17,7 @@ constexpr const char* Source = "Kalvor.CPlentEngine";
 CPlentEngineServer::CPlentEngineServer()
     : ComObject(&Kalvor::ServerLock()), engine_(std::make_shared<CPlentEngine>())
     , runner_(static_cast<Kalvor::_CPlentEngine&>(*this), *engine_)
+    , startNow_(static_cast<Kalvor::_CPlentEngine&>(*this), *engine_)
 {
     buildDispatchTable();
 }
@@ -146,6 +147,7 @@ void* CPlentEngineServer::queryInterface(const Platform::Guid& iid)
     if (iid == Kalvor::IID__CPlentRunner) return static_cast<Kalvor::_CPlentRunner*>(&runner_);
     if (iid == Kalvor::IID__CPlentHandOut) return static_cast<Kalvor::_CPlentHandOut*>(this);
     if (iid == Kalvor::IID__CPlentRunView) return static_cast<Kalvor::_CPlentRunView*>(this);
+    if (iid == Kalvor::IID__CPlentStartNow) return static_cast<Kalvor::_CPlentStartNow*>(&startNow_);
     return ComObject::queryInterface(iid);
 }
 

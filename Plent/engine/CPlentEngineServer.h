@@ -3,6 +3,7 @@
 
 #include "CPlentEngine.h"
 #include "CPlentRunnerServer.h"
+#include "CPlentStartServer.h"
 #include "HandOutInterface.h"
 #include "KalvorInterfaces.h"
 #include "RunViewInterface.h"
@@ -14,7 +15,7 @@ namespace Plent {
 // The automation object of the engine: the dual interface CPlentEngine over
 // the engine, early bound through _CPlentEngine and late bound by name, and
 // the facts of its last hand-out through _CPlentHandOut, the run state shown
-// through _CPlentRunView.
+// through _CPlentRunView, and starts at once through _CPlentStartNow.
 class CPlentEngineServer final : public Platform::ComObject<Kalvor::_CPlentEngine>,
                                  public Kalvor::_CPlentHandOut,
                                  public Kalvor::_CPlentRunView {
@@ -67,6 +68,8 @@ private:
     Platform::DispatchTable dispatch_;
     // The runner's interface of this object (see RunnerInterface.h).
     CPlentRunnerServer runner_;
+    // Starting events at once (see StartNowInterface.h).
+    CPlentStartServer startNow_;
 };
 
 } // namespace Plent

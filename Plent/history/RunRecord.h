@@ -30,6 +30,8 @@ inline constexpr const char* Output = "output";
 inline constexpr const char* OutputFile = "outputFile";
 inline constexpr const char* OutputCut = "outputCut";
 inline constexpr const char* StillRunning = "stillRunning";
+// Started by the user at once, not at a start of its schedule.
+inline constexpr const char* Manual = "manual";
 } // namespace Key
 
 namespace Outcome {
@@ -58,6 +60,8 @@ public:
     QString output() const { return text(Key::Output); }
     bool started() const { return text(Key::Outcome) == Outcome::Started; }
     bool stillRunning() const { return fields_.value(Key::StillRunning).toBool(); }
+    bool manual() const { return fields_.value(Key::Manual).toBool(); }
+    QString due() const { return text(Key::Due); }
     std::optional<int> exitStatus() const { return number(Key::ExitStatus); }
     std::optional<int> signal() const { return number(Key::Signal); }
     std::optional<double> seconds() const;

@@ -2,12 +2,15 @@
 
 #include <QKeyEvent>
 
-#include <array>
-
+#include "ListCommand.h"
 #include "PasswordGate.h"
+#include "frmHistory.h"
+#include "ShowPlentsBar.h"
 #include "frmShowPlents.h"
 #include "Plent/engine/CPlentEngine.h"
 #include "Plent/engine/IntegerSum.h"
+#include "Plent/engine/StartNowInterface.h"
+#include "Platform/automation/ErrorInfo.h"
 #include "Platform/automation/AutomationError.h"
 #include "Platform/automation/RuntimeError.h"
 #include "Platform/ui/ActiveBar.h"
@@ -19,10 +22,18 @@ namespace Plent {
 namespace {
 
 constexpr int16_t PasswordWindowOffSet = 100;
-constexpr const char* RecordMenu = "Datensätze-Menü";
 
 // The questions and buttons, by message number and German design text.
 enum QuestionText : int16_t { SaveQuestion = 25, SaveButton, DiscardButton, CancelButton, FileChangedQuestion, OverwriteButton, ReloadButton };
+
+// What start now can answer.
+enum StartText : int16_t { NoRunnerText = 43, UnknownEventText, UnansweredText };
+
+std::string withArgument(std::string text, const std::string& argument)
+{
+    if (const size_t at = text.find("%1"); at != std::string::npos) text.replace(at, 2, argument);
+    return text;
+}
 
 const char* buttonDesign(int16_t nr)
 {
@@ -34,12 +45,6 @@ const char* buttonDesign(int16_t nr)
     default: return "Abbrechen";
     }
 }
-
-struct Command {
-    const char* tool;
-    bool gated;
-    void (ListWindowCommands::*run)();
-};
 
 } // namespace
 
@@ -58,27 +63,14 @@ void ListWindowCommands::ActiveBar1_Click(Platform::ActiveBarTool* Tool) { Run(T
 
 void ListWindowCommands::Run(const std::string& tool)
 {
-    static constexpr std::array<Command, 9> Commands{{
-        {"Open", true, &ListWindowCommands::Open},
-        {"Save", true, &ListWindowCommands::Save},
-        {"Exit", true, &ListWindowCommands::Exit},
-        {"Edit", true, &ListWindowCommands::Edit},
-        {"Add", true, &ListWindowCommands::Add},
-        {"Del", true, &ListWindowCommands::Del},
-        {"Show", false, &ListWindowCommands::Show},
-        {"Stop", true, &ListWindowCommands::Stop},
-        {"Go", true, &ListWindowCommands::Go},
-    }};
-    for (const Command& command : Commands) {
-        if (tool != command.tool) continue;
-        try {
-            if (command.gated && !CheckPassword()) return;
-            (this->*command.run)();
-        } catch (const Platform::AutomationError& error) {
-            Platform::MessageBox::showError(window_.ReportText(error));
-            if (window_.isLoaded()) window_.FillList();
-        }
-        return;
+    const ListCommand* command = ListCommand::Named(tool);
+    if (!command) return;
+    try {
+        if (command->gated && !CheckPassword()) return;
+        (this->*command->run)();
+    } catch (const Platform::AutomationError& error) {
+        Platform::MessageBox::showError(window_.ReportText(error));
+        if (window_.isLoaded()) window_.FillList();
     }
 }
 
@@ -105,7 +97,7 @@ void ListWindowCommands::Form_QueryUnload(bool& Cancel, Platform::UnloadMode mod
 // shows what can be done with the row under the mouse.
 void ListWindowCommands::lvwPlents_MouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers, const QPoint&)
 {
-    if (Button == Qt::RightButton) bar_.Band(RecordMenu)->PopupMenu(-1, -1);
+    if (Button == Qt::RightButton) bar_.Band(ShowPlentsBar::RecordMenu)->PopupMenu(-1, -1);
 }
 
 void ListWindowCommands::lvwPlents_Activated()
@@ -194,8 +186,7 @@ bool ListWindowCommands::saveChecked()
 // Cancel, the last button, is the one Escape and the close box stand for.
 int ListWindowCommands::ask(int16_t textNr, const char* design, std::initializer_list<int16_t> buttons)
 {
-    std::string text = window_.Text(textNr, design);
-    if (const size_t at = text.find("%1"); at != std::string::npos) text.replace(at, 2, window_.EventFile());
+    const std::string text = withArgument(window_.Text(textNr, design), window_.EventFile());
     std::vector<std::string> captions;
     for (int16_t nr : buttons) captions.push_back(window_.Text(nr, buttonDesign(nr)));
     return Platform::MessageBox::ask(text, captions, static_cast<int>(captions.size()) - 1);
@@ -226,6 +217,29 @@ void ListWindowCommands::Show() { engine().Show(window_.SelectedIdentifier()); }
 void ListWindowCommands::Stop() { setSelectedStatus(Status::Stopped); }
 
 void ListWindowCommands::Go() { setSelectedStatus(Status::Open); }
+
+void ListWindowCommands::History() { frmHistory::open(window_, window_.SelectedIdentifier()); }
+
+void ListWindowCommands::StartNow()
+{
+    const std::string identifier = window_.SelectedIdentifier();
+    int16_t answer = Kalvor::NoRunner;
+    std::string detail;
+    if (const auto& starter = engine().Starter())
+        Platform::Check(starter->StartNow(identifier, &answer, &detail), "frmShowPlents.StartNow");
+    switch (answer) {
+    case Kalvor::Started: return;
+    case Kalvor::UnknownEvent: return fail(UnknownEventText, "Der Runner kennt kein Event '%1'.", identifier);
+    case Kalvor::NoRunner:
+        return fail(NoRunnerText, "Für '%1' läuft kein Runner; es wurde nichts gestartet.", window_.FollowedFile());
+    default: return fail(UnansweredText, "Der Runner hat nicht geantwortet: %1", detail);
+    }
+}
+
+void ListWindowCommands::fail(int16_t textNr, const char* design, const std::string& argument)
+{
+    Platform::MessageBox::showError(withArgument(window_.Text(textNr, design), argument));
+}
 
 void ListWindowCommands::setSelectedStatus(int16_t status)
 {

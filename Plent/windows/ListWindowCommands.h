@@ -51,6 +51,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The table of commands names the commands below.
+    friend struct ListCommand;
+
     void lvwPlents_MouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, const QPoint& pos);
     // Enter or a double click on a row: Edit where editing is allowed, else Show.
     void lvwPlents_Activated();
@@ -66,6 +69,13 @@ private:
     void Show();
     void Stop();
     void Go();
+    // The selected event's runs in a window of their own.
+    void History();
+    // The selected event's command line at once, through the runner of the
+    // event file, which records it as a start by hand.
+    void StartNow();
+    // A box with the error icon and the window's text, %1 replaced.
+    void fail(int16_t textNr, const char* design, const std::string& argument);
     // Stop and Go: only the selected event's Status changes. A selection
     // that names no event any more counts as none.
     void setSelectedStatus(int16_t status);

@@ -1,11 +1,11 @@
 #include "ShowPlentsBar.h"
 
 #include <QFont>
-#include <QKeySequence>
-#include <QStringList>
 
-#include <utility>
+#include <algorithm>
+#include <vector>
 
+#include "ListCommand.h"
 #include "Platform/ui/ActiveBar.h"
 
 namespace Plent {
@@ -16,53 +16,43 @@ using Platform::ActiveBar;
 using Platform::ActiveBarBand;
 using BandType = ActiveBarBand::BandType;
 
-struct ToolDesign {
+using Group = ListCommand::Group;
+
+struct MenuTitle {
     const char* name;
     const char* caption;
     const char* toolTip;
     int msgNr;
 };
 
-// The global list, in its order.
-constexpr ToolDesign CommandTools[] = {
-    {"Go", "f&ortfahren", "fortfahren", 11},
-    {"Stop", "an&halten", "anhalten", 12},
-    {"Del", "&löschen", "löschen", 13},
-    {"Add", "ein&fügen", "einfügen", 14},
-    {"Show", "an&zeigen", "anzeigen", 15},
-    {"Edit", "änd&ern", "bearbeiten", 16},
-    {"Exit", "&Ende", "Programm beenden", 18},
-    {"Save", "&Speichern", "Datei speichern", 19},
-    {"Open", "Ö&ffnen", "Datei öffnen", 20},
-};
+constexpr MenuTitle FileMenuTitle = {"mnuFile", "&Datei", "Datei", 21};
+constexpr MenuTitle DataRecMenuTitle = {"mnuDataRec", "Daten&sätze", "Datensätze bearbeiten", 24};
 
-constexpr ToolDesign FileMenuTitle = {"mnuFile", "&Datei", "Datei", 21};
-constexpr ToolDesign DataRecMenuTitle = {"mnuDataRec", "Daten&sätze", "Datensätze bearbeiten", 24};
-
-// Keys the window hands to the bar before its controls see them.
-const std::pair<const char*, QKeySequence> Shortcuts[] = {
-    {"Open", QKeySequence(Qt::CTRL | Qt::Key_O)}, {"Save", QKeySequence(Qt::CTRL | Qt::Key_S)},
-    {"Add", QKeySequence(Qt::Key_Insert)},        {"Del", QKeySequence(Qt::Key_Delete)},
-    {"Edit", QKeySequence(Qt::Key_F2)},
-};
-
-const QStringList FileTools{"Open", "Save", "Exit"};
-const QStringList ToolbarTools{"Exit", "Open", "Save"};
-const QStringList DataRecTools{"Edit", "Show", "Add", "Del", "Stop", "Go"};
+// The group's commands in menu order, or in toolbar order.
+std::vector<const ListCommand*> commandsOf(Group group, bool toolbar)
+{
+    std::vector<const ListCommand*> commands;
+    for (const ListCommand& command : ListCommand::All())
+        if (command.group == group) commands.push_back(&command);
+    if (toolbar)
+        std::ranges::stable_sort(commands, {}, [](const ListCommand* command) { return command->toolbarSlot; });
+    return commands;
+}
 
 QString marker(int msgNr) { return "MsgNr=" + QString::number(msgNr); }
 
-ActiveBarBand* addBand(ActiveBar& bar, const QString& name, BandType type, const QStringList& tools)
+ActiveBarBand* addBand(ActiveBar& bar, const QString& name, BandType type,
+                       const std::vector<const ListCommand*>& commands)
 {
     ActiveBarBand* band = bar.addBand(name, type);
-    for (const QString& tool : tools) band->addTool(bar.Tool(tool));
+    for (const ListCommand* command : commands) band->addTool(bar.Tool(command->name));
     QFont font("Arial");
     font.setPointSizeF(8.25);
     band->widget()->setFont(font);
     return band;
 }
 
-void addMenuTitle(ActiveBarBand& menuBar, const ToolDesign& title, ActiveBarBand* opens)
+void addMenuTitle(ActiveBarBand& menuBar, const MenuTitle& title, ActiveBarBand* opens)
 {
     menuBar.addTool(title.name, title.caption, title.toolTip, marker(title.msgNr), opens);
 }
@@ -71,15 +61,19 @@ void addMenuTitle(ActiveBarBand& menuBar, const ToolDesign& title, ActiveBarBand
 
 void ShowPlentsBar::Build(ActiveBar& bar)
 {
-    for (const ToolDesign& tool : CommandTools) bar.addTool(tool.name, tool.caption, tool.toolTip, marker(tool.msgNr));
-    for (const auto& [tool, keys] : Shortcuts) bar.Tool(tool)->setShortcut(keys);
-    ActiveBarBand* fileMenu = addBand(bar, "Datei-Menü", BandType::Menu, FileTools);
-    ActiveBarBand* dataRecMenu = addBand(bar, "Datensätze-Menü", BandType::Menu, DataRecTools);
+    // The global list holds the commands from the last to the first.
+    const std::span<const ListCommand> all = ListCommand::All();
+    for (auto command = all.rbegin(); command != all.rend(); ++command) {
+        bar.addTool(command->name, command->caption, command->toolTip, marker(command->msgNr))
+            ->setShortcut(command->shortcut);
+    }
+    ActiveBarBand* fileMenu = addBand(bar, FileMenu, BandType::Menu, commandsOf(Group::File, false));
+    ActiveBarBand* dataRecMenu = addBand(bar, RecordMenu, BandType::Menu, commandsOf(Group::Record, false));
     ActiveBarBand* mainMenu = addBand(bar, "Haupt-Menü", BandType::MenuBar, {});
     addMenuTitle(*mainMenu, FileMenuTitle, fileMenu);
     addMenuTitle(*mainMenu, DataRecMenuTitle, dataRecMenu);
-    addBand(bar, "Toolbar", BandType::Toolbar, ToolbarTools);
-    addBand(bar, "Toolbar-Datensätze", BandType::Toolbar, DataRecTools);
+    addBand(bar, "Toolbar", BandType::Toolbar, commandsOf(Group::File, true));
+    addBand(bar, "Toolbar-Datensätze", BandType::Toolbar, commandsOf(Group::Record, true));
 }
 
 } // namespace Plent

@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "ListColumnWidths.h"
+#include "ListCommand.h"
 #include "ListWindowCommands.h"
 #include "ShowPlentsBar.h"
 #include "Plent/engine/CPlentEngine.h"
@@ -52,8 +53,6 @@ constexpr TextDesign StatusTexts[PlentRowTexts::StatusCount] = {
 
 // The title of the window without a file: the runner's.
 constexpr TextDesign RunnerTitle{50, "%1 - Pelmor (Ausführung)"};
-
-constexpr const char* RecordTools[] = {"Add", "Edit", "Del", "Show", "Stop", "Go"};
 
 } // namespace
 
@@ -193,9 +192,14 @@ QList<QStringList> frmShowPlents::rows()
     return made;
 }
 
+std::string frmShowPlents::FollowedFile() const
+{
+    return eventFile_.empty() && engine_ ? engine_->LoadedFile() : eventFile_;
+}
+
 void frmShowPlents::followHistory()
 {
-    const std::string& events = eventFile_.empty() && engine_ ? engine_->LoadedFile() : eventFile_;
+    const std::string events = FollowedFile();
     const std::string history = events.empty() ? std::string() : History::HistoryFile::besideEventFile(events);
     if (history == historyFile_) return;
     if (!historyWatcher_->files().isEmpty()) historyWatcher_->removePaths(historyWatcher_->files());
@@ -228,6 +232,7 @@ void frmShowPlents::readHistory()
         }
     }
     lvwPlents->invalidateRows();
+    emit historyRead();
 }
 
 // The design's height shows only some seven rows below the bars: the window
@@ -281,23 +286,17 @@ std::shared_ptr<CPlent> frmShowPlents::selectedEvent() const
     return engine_->Plents().Item(selectedIdentifier_);
 }
 
-void frmShowPlents::enableTool(const char* name, bool enabled) { ActiveBar1->Tool(name)->setEnabled(enabled); }
-
+// Open and Save are never disabled, only hidden without an event file; the
+// menu titles are no commands and are left as they are.
 void frmShowPlents::UpdateTools()
 {
-    for (const char* name : {"Open", "Save"}) ActiveBar1->Tool(name)->setVisible(!eventFile_.empty());
     const std::shared_ptr<CPlent> selected = selectedEvent();
-    for (const char* name : RecordTools) enableTool(name, false);
-    if (!editAllowed_) {
-        enableTool("Show", selected != nullptr);
-        return;
+    const bool stopped = selected && selected->Status() == Status::Stopped;
+    for (const ListCommand& command : ListCommand::All()) {
+        Platform::ActiveBarTool* tool = ActiveBar1->Tool(command.name);
+        if (command.needsEventFile) tool->setVisible(!eventFile_.empty());
+        else tool->setEnabled(command.available(editAllowed_, selected != nullptr, stopped));
     }
-    enableTool("Add", true);
-    if (!selected) return;
-    for (const char* name : {"Edit", "Del", "Show"}) enableTool(name, true);
-    const bool stopped = selected->Status() == Status::Stopped;
-    enableTool("Stop", !stopped);
-    enableTool("Go", stopped);
 }
 
 void frmShowPlents::Form_QueryUnload(bool& Cancel, Platform::UnloadMode mode)

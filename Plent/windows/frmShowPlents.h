@@ -76,6 +76,15 @@ public:
     // On an event file: its name, and a mark while there are unsaved
     // changes; without one the window is the runner's, and says so.
     void ShowTitle();
+    // The window's event file, else the file the engine loaded its events
+    // from; empty when there is neither.
+    std::string FollowedFile() const;
+    // The run history the window follows; empty when it has none.
+    const std::string& HistoryFile() const { return historyFile_; }
+
+signals:
+    // The history was read again: the runner has written to it.
+    void historyRead();
 
 protected:
     void Form_QueryUnload(bool& Cancel, Platform::UnloadMode mode) override;
@@ -106,7 +115,6 @@ private:
     // The event SelectedIdentifier names; nullptr when there is none, which
     // counts as no selection.
     std::shared_ptr<CPlent> selectedEvent() const;
-    void enableTool(const char* name, bool enabled);
 
     std::shared_ptr<CPlentEngine> engine_;
     bool editAllowed_ = false;

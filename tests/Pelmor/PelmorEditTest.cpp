@@ -13,6 +13,8 @@
 #include <iterator>
 
 #include "EventFileEditor.h"
+#include "Plent/history/HistoryFile.h"
+#include "Plent/history/HistoryReader.h"
 #include "Plent/engine/CPlentEngine.h"
 #include "Plent/windows/frmPlent.h"
 #include "Plent/windows/frmShowPlents.h"
@@ -21,7 +23,9 @@
 #include "Platform/automation/Runtime.h"
 #include "Platform/ui/ActiveBar.h"
 #include "Platform/boxes/MessageBox.h"
+#include "Platform/ui/ReportList.h"
 #include "RunnerDirectory.h"
+#include "SingleRunner.h"
 #include "support/QtAppEnvironment.h"
 
 using namespace std::chrono_literals;
@@ -173,6 +177,70 @@ TEST(PelmorEdit, TakesAtMostOneArgument)
     ASSERT_TRUE(edit.waitForFinished(15000));
     EXPECT_EQ(edit.exitCode(), 2);
     EXPECT_NE(edit.readAllStandardError().toStdString().find("usage: PelmorEdit [event-file]"), std::string::npos);
+}
+
+} // namespace
+
+namespace {
+
+// "start now" from PelmorEdit's list window: with the runner of the file's
+// directory, the event runs at once, recorded as a start by hand, and its
+// next start and status stay; without one, PelmorEdit says so and nothing
+// runs.
+TEST_F(PelmorEditSession, StartNowRunsTheEventThroughTheRunner)
+{
+    RunnerDirectory d;
+    d.deliver();
+    const fs::path events = d.path("Pelmor.dat");
+    const auto later = dailyEvent("later", 5, d.countingMarker("later"));
+    const double nextStart = later->NextStart();
+    d.writeEvents({later});
+    d.start();
+    std::string detail;
+    ASSERT_TRUE(waitUntil([&] { return SingleRunner::askToStart(events.string(), "none", detail) == Kalvor::UnknownEvent; }, 20s))
+        << d.standardError();
+
+    const auto startNow = [&] {
+        ModalScript script;
+        script.then([](QWidget* modal) {
+            auto* list = modal->findChild<Platform::ReportList*>("lvwPlents");
+            ASSERT_NE(list, nullptr);
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(0, 0)).center());
+            clickTool(modal, "Toolbar-Datensätze", "StartNow");
+            clickTool(modal, "Toolbar", "Exit");
+        });
+        script.start();
+        EventFileEditor editor;
+        editor.Edit(-1, events.string(), d.path("Pelmor.tab").string());
+        EXPECT_TRUE(script.done());
+    };
+    startNow();
+    EXPECT_TRUE(boxes.empty()) << boxes.front();
+    ASSERT_TRUE(d.waitForCount("later", 1, 20s)) << d.standardError();
+    const std::string history = History::HistoryFile::besideEventFile(events.string());
+    ASSERT_TRUE(waitUntil([&] {
+        const auto runs = History::HistoryReader::read(history).runs;
+        return runs.size() == 1 && runs.front().exitStatus() == 0;
+    }, 20s));
+    const History::RunRecord run = History::HistoryReader::read(history).runs.front();
+    EXPECT_TRUE(run.manual());
+    EXPECT_EQ(run.identifier(), "later");
+    EXPECT_EQ(run.due(), "") << "no start of the schedule";
+
+    d.runner().terminate();
+    ASSERT_TRUE(d.runner().waitForFinished(15000));
+    Plent::CPlentEngine shown;
+    shown.ShowRunState();
+    shown.LoadObjects(events.string());
+    ASSERT_EQ(shown.Plents().Count(), 1);
+    EXPECT_DOUBLE_EQ(shown.Plents().Item("later")->NextStart(), nextStart);
+    EXPECT_EQ(shown.Plents().Item("later")->Status(), Plent::Status::Open);
+
+    startNow();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes.front(), "Für '" + events.string() + "' läuft kein Runner; es wurde nichts gestartet.");
+    QTest::qWait(500);
+    EXPECT_EQ(d.markerCount("later"), 1);
 }
 
 } // namespace

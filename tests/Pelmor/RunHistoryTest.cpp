@@ -4,6 +4,7 @@
 // seconds to come.
 #include <gtest/gtest.h>
 
+#include <QStandardPaths>
 #include <QTest>
 
 #include <algorithm>
@@ -12,6 +13,7 @@
 #include "Pelmor/NotificationText.h"
 #include "Plent/history/HistoryReader.h"
 #include "RunnerDirectory.h"
+#include "VirtualDisplay.h"
 #include "support/QtAppEnvironment.h"
 
 using namespace std::chrono_literals;
@@ -211,6 +213,31 @@ TEST(RunHistory, ARunawayWriterIsCutWhileItRunsAndTheCutRecorded)
     EXPECT_LE(cut, Written - Kept);
     EXPECT_TRUE(run->output().endsWith("y\ny\nlast\n")) << run->output().right(20).toStdString();
     EXPECT_EQ(run->exitStatus(), 0);
+}
+
+} // namespace
+
+namespace {
+
+// In the runner's own list window "start now" goes to the runner at once:
+// the highlighted event runs, recorded as a start by hand.
+TEST(RunnerStartNow, TheRunnersWindowStartsTheHighlightedEvent)
+{
+    VirtualDisplay display;
+    if (!display.available()) GTEST_SKIP() << display.missing().toStdString() << ": install xvfb to run this test";
+    if (QStandardPaths::findExecutable("xdotool").isEmpty()) GTEST_SKIP() << "install xdotool to run this test";
+    RunnerDirectory d;
+    d.deliver();
+    d.writeEvents({dailyEvent("later", 5, d.countingMarker("later"))});
+    d.start(display.environment(d.environment()));
+    ASSERT_TRUE(display.waitForWindow("Display all events", 20000)) << d.standardError();
+    ASSERT_TRUE(display.run("xdotool", {"mousemove", "300", "150", "click", "1", "sleep", "0.5", "key", "Home",
+                                        "sleep", "0.5", "key", "ctrl+r"}));
+    ASSERT_TRUE(d.waitForCount("later", 1, 20s)) << d.standardError();
+    ASSERT_TRUE(waitUntil([&] { return ended(runsIn(d), "later"); }, 20s));
+    EXPECT_TRUE(runOf(runsIn(d), "later")->manual());
+    d.runner().terminate();
+    ASSERT_TRUE(d.runner().waitForFinished(15000));
 }
 
 } // namespace

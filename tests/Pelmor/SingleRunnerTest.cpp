@@ -85,3 +85,32 @@ TEST(SingleRunnerSocket, ShowRaisesAtMostOnceASecondAndStrangersAreNotHeard)
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the stranger's status " << status;
     EXPECT_EQ(raised, 2);
 }
+
+// "start ID" runs the start handler and answers what it says.
+TEST(SingleRunnerSocket, StartAnswersWhatTheHandlerSays)
+{
+    QTemporaryDir dir;
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    qunsetenv("XDG_RUNTIME_DIR");
+    SingleRunner runner(dir.filePath("Pelmor.dat").toStdString());
+    ASSERT_FALSE(runner.take());
+    runner.listen();
+    qputenv("XDG_RUNTIME_DIR", runtime);
+    const QDir folder(dir.filePath("Pelmor.run"));
+    const QString socket = folder.filePath(folder.entryList({"pelmor-*"}, QDir::System).value(0));
+
+    EXPECT_EQ(say(socket, "start backup\n"), "not running\n") << "no handler yet";
+    std::vector<std::string> asked;
+    runner.setStartHandler([&](const std::string& identifier, std::string& detail) {
+        asked.push_back(identifier);
+        if (identifier == "broken") detail = "the history cannot be written";
+        return identifier == "nightly backup" ? Kalvor::Started
+             : identifier == "broken"         ? Kalvor::Unanswered
+                                              : Kalvor::UnknownEvent;
+    });
+    EXPECT_EQ(say(socket, "start nightly backup\n"), "ok\n");
+    EXPECT_EQ(say(socket, "start ghost\n"), "unknown event\n");
+    EXPECT_EQ(say(socket, "start broken\n"), "failed: the history cannot be written\n");
+    EXPECT_EQ(say(socket, "started\n"), "unknown\n");
+    EXPECT_EQ(asked, (std::vector<std::string>{"nightly backup", "ghost", "broken"}));
+}

@@ -95,7 +95,7 @@ TEST_F(ListWindowTexts, TheBandsHoldTheirToolsInDesignOrder)
         for (auto* t : bar().Band(band)->Tools()) tools.push_back(t->Name());
         return tools;
     };
-    const std::vector<QString> records{"Edit", "Show", "Add", "Del", "Stop", "Go"};
+    const std::vector<QString> records{"Edit", "Show", "Add", "Del", "Stop", "Go", "History", "StartNow"};
     EXPECT_EQ(names("Haupt-Menü"), (std::vector<QString>{"mnuFile", "mnuDataRec"}));
     EXPECT_EQ(names("Datei-Menü"), (std::vector<QString>{"Open", "Save", "Exit"}));
     EXPECT_EQ(names("Toolbar"), (std::vector<QString>{"Exit", "Open", "Save"}));
@@ -103,7 +103,8 @@ TEST_F(ListWindowTexts, TheBandsHoldTheirToolsInDesignOrder)
     EXPECT_EQ(names("Toolbar-Datensätze"), records);
     std::vector<QString> global;
     for (auto* t : bar().Tools()) global.push_back(t->Name());
-    EXPECT_EQ(global, (std::vector<QString>{"Go", "Stop", "Del", "Add", "Show", "Edit", "Exit", "Save", "Open"}));
+    EXPECT_EQ(global, (std::vector<QString>{"StartNow", "History", "Go", "Stop", "Del", "Add", "Show", "Edit", "Exit",
+                                            "Save", "Open"}));
     EXPECT_EQ(bar().Band("Toolbar-Datensätze")->Tool("Go")->Description(), "MsgNr=11");
     EXPECT_EQ(bar().Band("Haupt-Menü")->Tool("mnuDataRec")->Description(), "MsgNr=24");
 }
