@@ -22,6 +22,7 @@ public:
     // Names the runs of the hand-outs; answers the starts to record.
     std::vector<Plent::PendingStart> prepare(std::vector<HandedOut>& handOuts);
     void start(const std::vector<HandedOut>& handOuts);
+    const RunRecorder& recorder() const { return recorder_; }
 
 private:
     RunnerTexts texts_;

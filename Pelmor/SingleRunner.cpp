@@ -139,8 +139,10 @@ void SingleRunner::request(QLocalSocket* socket)
         if (socket->bytesAvailable() > LongestRequest) socket->abort();
         return;
     }
-    const bool show = socket->readLine(LongestRequest).trimmed() == "show";
-    socket->write(show ? "ok\n" : "unknown\n");
+    const QByteArray word = socket->readLine(LongestRequest).trimmed();
+    const bool show = word == "show";
+    if (word == "status" && status_) socket->write(status_().toUtf8());
+    else socket->write(show ? "ok\n" : "unknown\n");
     socket->disconnectFromServer();
     if (show) raiseWindow();
 }
@@ -150,6 +152,34 @@ void SingleRunner::raiseWindow()
     if (lastRaise_.isValid() && lastRaise_.elapsed() < RaiseInterval) return;
     lastRaise_.start();
     emit showRequested();
+}
+
+int SingleRunner::printStatus(std::ostream& out)
+{
+    constexpr int NotRunning = 3;
+    const pid_t pid = Platform::FileLock::holderOf(lock_.lockFile()).pid;
+    QLocalSocket socket;
+    QByteArray answer;
+    std::string unreached;
+    try {
+        socket.connectToServer(socketName(lock_, false));
+        if (socket.waitForConnected(AnswerWait) && ofThisUser(socket.socketDescriptor()) &&
+            socket.write("status\n") > 0 && socket.flush()) {
+            while (socket.waitForReadyRead(AnswerWait)) answer += socket.readAll();
+            answer += socket.readAll();
+        }
+    } catch (const Platform::AutomationError& e) {
+        unreached = ": " + e.report();
+    }
+    if (pid == 0 && answer.isEmpty()) {
+        out << "Pelmor does not run for '" << lock_.directory() << "'" << std::endl;
+        return NotRunning;
+    }
+    out << "Pelmor runs for '" << lock_.directory() << "' (process "
+        << (pid == 0 ? std::string("unknown") : std::to_string(pid)) << ")\n";
+    if (answer.isEmpty()) out << "it does not answer on its socket" << unreached << '\n';
+    out << answer.toStdString() << std::flush;
+    return 0;
 }
 
 void SingleRunner::handOver()

@@ -4,7 +4,9 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <optional>
+#include <ostream>
 #include <string>
 
 #include "RunnerLock.h"
@@ -19,8 +21,9 @@ class QLocalSocket;
 // list window to the front, and does not poll.
 //
 // The socket speaks one line each way: "show" is answered "ok" and brings
-// the window up (at most once a second), anything else "unknown"; peers of
-// another user are turned away unheard.
+// the window up (at most once a second), "status" with the lines of the
+// runner's status, anything else "unknown"; peers of another user are
+// turned away unheard.
 class SingleRunner : public QObject {
     Q_OBJECT
 public:
@@ -36,6 +39,12 @@ public:
     // Before each poll; false (and said) when another runner has taken
     // the directory over.
     bool stillHeld();
+    // What the runner answers to "status".
+    void answerStatusWith(std::function<QString()> status) { status_ = std::move(status); }
+    // For `--status`, without taking the directory: whether a runner holds
+    // it, what it says of itself, and the exit status (0 when one runs, 3
+    // when none does).
+    int printStatus(std::ostream& out);
 
 signals:
     void showRequested();
@@ -52,4 +61,5 @@ private:
     QLocalServer* server_ = nullptr;
     QElapsedTimer lastRaise_;
     QFileSystemWatcher lockWatch_;
+    std::function<QString()> status_;
 };
