@@ -9,11 +9,9 @@ RunnerStatus::RunnerStatus() : since_(Platform::Clock::now()) {}
 
 void RunnerStatus::setOutlook(const Plent::RunnerOutlook& outlook)
 {
-    const bool same = outlook.events == outlook_.events && outlook.nextStart == outlook_.nextStart &&
-                      outlook.nextIdentifier == outlook_.nextIdentifier &&
-                      outlook.nextDescription == outlook_.nextDescription;
+    if (outlook == outlook_) return;
     outlook_ = outlook;
-    if (!same) emit changed();
+    emit changed();
 }
 
 void RunnerStatus::setRunning(const QStringList& identifiers)

@@ -11,7 +11,6 @@ RunnerOutlook RunnerOutlook::of(const colPlents& events)
                            !event->Identifier().empty();
         if (!waits || (outlook.nextStart != 0 && event->NextStart() >= outlook.nextStart)) continue;
         outlook.nextIdentifier = event->Identifier();
-        outlook.nextDescription = event->Description();
         outlook.nextStart = event->NextStart();
     }
     return outlook;

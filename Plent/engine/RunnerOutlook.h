@@ -13,11 +13,11 @@ namespace Plent {
 struct RunnerOutlook {
     int32_t events = 0;
     std::string nextIdentifier;
-    std::string nextDescription;
     // 0 when no event has a start ahead.
     Date nextStart = 0;
 
     static RunnerOutlook of(const colPlents& events);
+    friend bool operator==(const RunnerOutlook&, const RunnerOutlook&) = default;
 };
 
 } // namespace Plent

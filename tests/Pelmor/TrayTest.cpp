@@ -45,7 +45,7 @@ protected:
         QLocale::setDefault(QLocale(GetParam().locale));
         hMsg = Platform::LoadLibraryA((std::string(PELMOR_BUILD_DIR "/") + GetParam().library).c_str());
         ASSERT_GT(hMsg, 0);
-        status.setOutlook({3, "Backup", "nightly", DateTime::fromCivil(2026, 12, 10, 2, 0).toDate()});
+        status.setOutlook({3, "Backup", DateTime::fromCivil(2026, 12, 10, 2, 0).toDate()});
     }
     void TearDown() override
     {
