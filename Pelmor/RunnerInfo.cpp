@@ -21,8 +21,10 @@ started by the autostart entry or by the systemd user unit pelmor.service
 icon names the next start and the number of events, turns green while a
 program of an event runs and red after a failure until you have looked;
 its menu has "Display all events" and "Exit". Closing the list window then
-only hides it; Exit in its File menu or in the tray ends the runner. Where
-there is no display at all, it runs without windows.
+only hides it; Exit in its File menu or in the tray ends the runner.
+
+Where there is no display at all, the runner (in either way) falls back to
+Qt's offscreen platform: it schedules, but shows no windows.
 
 Only one runner runs for a data directory: a second start, in either way,
 opens the list window of the running one and ends.

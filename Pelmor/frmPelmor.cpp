@@ -111,9 +111,12 @@ void frmPelmor::Timer1_Timer()
     }
 }
 
+// A runner without a display has nowhere to show a window.
 void frmPelmor::ShowListWindow()
 {
     if (unloaded_) return;
+    if (background_ && QGuiApplication::platformName() == "offscreen")
+        return report("there is no display: the list window cannot be shown");
     status_.markSeen();
     try {
         Platform::ComPtr<Platform::IDispatch> window;

@@ -21,9 +21,10 @@
 
 namespace {
 
-// A runner in the background schedules also where there is no display (a
-// user unit started before the desktop, a machine without one): the window
-// system is tried first, then the platform without windows.
+// The runner schedules also where there is no display (a user unit started
+// before the desktop, a machine without one), and a second start there
+// still finds the first: the window system is tried first, then the
+// platform without windows.
 void allowHeadless()
 {
     if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) return;
@@ -53,7 +54,7 @@ int main(int argc, char** argv)
     if (*mode == RunnerMode::Status) return printStatus(argc, argv);
     const bool background = *mode == RunnerMode::Background;
     TestClock::installFromEnvironment();
-    if (background) allowHeadless();
+    allowHeadless();
     QApplication app(argc, argv);
     // The runner ends at the poll after the list window has closed, not
     // when its last window closes.

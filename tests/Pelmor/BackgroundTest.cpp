@@ -59,7 +59,8 @@ TEST(Background, PollsWithNoWindowAndGoesOnUntilExit)
     EXPECT_EQ(d.runToEnd({"--status"}, environment).first, 3);
 }
 
-// No display at all: the runner falls back to running without windows.
+// No display at all: the runner falls back to running without windows, and
+// says so when a second start asks for its list window.
 TEST(Background, SchedulesWithoutADisplay)
 {
     RunnerDirectory d;
@@ -69,6 +70,8 @@ TEST(Background, SchedulesWithoutADisplay)
     for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) environment.remove(name);
     d.start(environment, {"--background"});
     ASSERT_TRUE(d.waitForMarkers({"atStart"}, 20s)) << d.standardError();
+    EXPECT_EQ(d.runToEnd({}, environment).first, 0) << "the second start";
+    EXPECT_TRUE(waitUntil([&] { return d.standardError().find("there is no display") != std::string::npos; }, 10s));
     d.runner().terminate();
     ASSERT_TRUE(endsWithin(d.runner(), 10000));
     EXPECT_EQ(d.runner().exitCode(), 0);
