@@ -77,7 +77,7 @@ void RunRecorder::start(const HandedOut& event)
     line.insert(Key::Outcome, History::Outcome::NotStarted);
     line.insert(Key::Reason, qs(launch.reason));
     write(line);
-    notifications_.add(qs(event.identifier), texts_.text(RunnerTexts::NotStarted, qs(launch.reason)));
+    fail(qs(event.identifier), texts_.text(RunnerTexts::NotStarted, qs(launch.reason)));
 }
 
 const RunRecorder::Running* RunRecorder::runningOf(const std::string& key) const
@@ -95,7 +95,7 @@ void RunRecorder::skip(const HandedOut& event, const std::string& key, pid_t pid
     line.insert(Key::Reason, QString("still running (process %1)").arg(pid));
     write(line);
     if (skipping_.insert(key).second)
-        notifications_.add(qs(event.identifier), texts_.text(RunnerTexts::Skipped, QString::number(pid)));
+        fail(qs(event.identifier), texts_.text(RunnerTexts::Skipped, QString::number(pid)));
 }
 
 // A held event gets a run of its own, which tells why it waits; an event
@@ -112,7 +112,7 @@ void RunRecorder::hold(const HandedOut& event)
     }
     line.insert(Key::Outcome, History::Outcome::Held);
     write(line);
-    notifications_.add(qs(event.identifier), texts_.text(RunnerTexts::Held, qs(event.held)));
+    fail(qs(event.identifier), texts_.text(RunnerTexts::Held, qs(event.held)));
 }
 
 void RunRecorder::recordUnstarted(const std::vector<Plent::PendingStart>& starts)
@@ -165,6 +165,20 @@ void RunRecorder::watch(const QString& run, const HandedOut& event, const Starte
     running_[run] = {qs(event.identifier), Platform::TextKey::fold(event.identifier), started.pid,
                      started.outputFile, started.since, watch};
     connect(watch, &Platform::ChildWatch::ended, this, [this, run](Platform::ChildExit exit) { ended(run, exit); });
+    emit runningChanged(runningIdentifiers());
+}
+
+QStringList RunRecorder::runningIdentifiers() const
+{
+    QStringList identifiers;
+    for (const auto& [run, running] : running_) identifiers << running.identifier;
+    return identifiers;
+}
+
+void RunRecorder::fail(const QString& identifier, const QString& line)
+{
+    notifications_.add(identifier, line);
+    emit failed(identifier, line);
 }
 
 void RunRecorder::ended(const QString& run, Platform::ChildExit exit)
@@ -174,6 +188,7 @@ void RunRecorder::ended(const QString& run, Platform::ChildExit exit)
     const Running running = found->second;
     running_.erase(found);
     running.watch->deleteLater();
+    emit runningChanged(runningIdentifiers());
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - running.since;
     QJsonObject line{{Key::Run, run},
                      {Key::Ended, now()},
@@ -183,11 +198,11 @@ void RunRecorder::ended(const QString& run, Platform::ChildExit exit)
     QFile::remove(qs(running.outputFile));
     if (exit.signal != 0) {
         line.insert(Key::Signal, exit.signal);
-        notifications_.add(running.identifier, texts_.text(RunnerTexts::Signal, QString::number(exit.signal)));
+        fail(running.identifier, texts_.text(RunnerTexts::Signal, QString::number(exit.signal)));
     } else {
         line.insert(Key::ExitStatus, exit.status);
         if (exit.status != 0)
-            notifications_.add(running.identifier, texts_.text(RunnerTexts::ExitStatus, QString::number(exit.status)));
+            fail(running.identifier, texts_.text(RunnerTexts::ExitStatus, QString::number(exit.status)));
     }
     write(line);
 }

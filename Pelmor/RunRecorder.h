@@ -2,6 +2,7 @@
 #include <QJsonObject>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 
 #include <chrono>
@@ -42,6 +43,13 @@ public:
     // hold: the runner before this one ended before it started them.
     void recordUnstarted(const std::vector<Plent::PendingStart>& starts);
 
+signals:
+    // The identifiers of the events whose programs run now, after a start
+    // or an end.
+    void runningChanged(const QStringList& identifiers);
+    // A start failed, was skipped or held, or a program ended badly.
+    void failed(const QString& identifier, const QString& line);
+
 private:
     struct Running {
         QString identifier;
@@ -65,6 +73,8 @@ private:
     void watch(const QString& run, const HandedOut& event, const Started& started);
     void ended(const QString& run, Platform::ChildExit exit);
     void notifyAlarm(const HandedOut& event);
+    QStringList runningIdentifiers() const;
+    void fail(const QString& identifier, const QString& line);
     void write(const QJsonObject& line);
     void boundOutput();
 

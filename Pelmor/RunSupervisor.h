@@ -25,6 +25,7 @@ public:
     // The user's start at once, beside the schedule: it is recorded as a
     // start by hand and moves nothing in the run state.
     void startByHand(HandedOut event);
+    const RunRecorder& recorder() const { return recorder_; }
 
 private:
     RunnerTexts texts_;

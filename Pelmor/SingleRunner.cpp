@@ -71,13 +71,20 @@ struct Exchange {
     QByteArray answer;
 };
 
-Exchange say(const RunnerLock& lock, const QByteArray& line)
+// A runner answers most words with one line, "status" with as many as it
+// has, closing the connection after the last.
+enum class Reply { Line, Whole };
+
+Exchange say(const RunnerLock& lock, const QByteArray& line, Reply reply = Reply::Line)
 {
     QLocalSocket socket;
     socket.connectToServer(socketName(lock, false));
     if (!socket.waitForConnected(AnswerWait) || !ofThisUser(socket.socketDescriptor())) return {};
     if (socket.write(line + '\n') <= 0 || !socket.flush() || !socket.waitForReadyRead(AnswerWait)) return {true, {}};
-    return {true, socket.readLine(LongestRequest).trimmed()};
+    if (reply == Reply::Line) return {true, socket.readLine(LongestRequest).trimmed()};
+    QByteArray whole = socket.readAll();
+    while (socket.waitForReadyRead(AnswerWait)) whole += socket.readAll();
+    return {true, whole + socket.readAll()};
 }
 
 } // namespace
@@ -161,10 +168,12 @@ void SingleRunner::request(QLocalSocket* socket)
     }
     QByteArray line = socket->readLine(LongestRequest);
     if (line.endsWith('\n')) line.chop(1);
-    const bool show = line.trimmed() == "show";
-    QByteArray reply = show ? "ok" : "unknown";
-    if (line.startsWith(StartWord)) reply = startAnswer(line.mid(std::strlen(StartWord)).toStdString());
-    socket->write(reply + '\n');
+    const QByteArray word = line.trimmed();
+    const bool show = word == "show";
+    QByteArray reply = show ? "ok\n" : "unknown\n";
+    if (line.startsWith(StartWord)) reply = startAnswer(line.mid(std::strlen(StartWord)).toStdString()) + '\n';
+    else if (word == "status" && status_) reply = status_().toUtf8();
+    socket->write(reply);
     socket->disconnectFromServer();
     if (show) raiseWindow();
 }
@@ -199,6 +208,28 @@ void SingleRunner::raiseWindow()
     if (lastRaise_.isValid() && lastRaise_.elapsed() < RaiseInterval) return;
     lastRaise_.start();
     emit showRequested();
+}
+
+int SingleRunner::printStatus(std::ostream& out)
+{
+    constexpr int NotRunning = 3;
+    const pid_t pid = Platform::FileLock::holderOf(lock_.lockFile()).pid;
+    QByteArray answer;
+    std::string unreached;
+    try {
+        answer = say(lock_, "status", Reply::Whole).answer;
+    } catch (const Platform::AutomationError& e) {
+        unreached = ": " + e.report();
+    }
+    if (pid == 0 && answer.isEmpty()) {
+        out << "Pelmor does not run for '" << lock_.directory() << "'" << std::endl;
+        return NotRunning;
+    }
+    out << "Pelmor runs for '" << lock_.directory() << "' (process "
+        << (pid == 0 ? std::string("unknown") : std::to_string(pid)) << ")\n";
+    if (answer.isEmpty()) out << "it does not answer on its socket" << unreached << '\n';
+    out << answer.toStdString() << std::flush;
+    return 0;
 }
 
 void SingleRunner::handOver()

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <optional>
+#include <ostream>
 #include <string>
 
 #include "Plent/engine/StartNowInterface.h"
@@ -21,10 +22,11 @@ class QLocalSocket;
 // list window to the front, and does not poll.
 //
 // The socket speaks one line each way: "show" is answered "ok" and brings
-// the window up (at most once a second); "start " and an identifier starts
-// that event at once and is answered "ok", "unknown event", "not running"
-// (the runner is ending) or "failed: " and why; anything else "unknown".
-// Peers of another user are turned away unheard.
+// the window up (at most once a second); "status" with the lines of the
+// runner's status; "start " and an identifier starts that event at once
+// and is answered "ok", "unknown event", "not running" (the runner is
+// ending) or "failed: " and why; anything else "unknown". Peers of another
+// user are turned away unheard.
 class SingleRunner : public QObject {
     Q_OBJECT
 public:
@@ -49,6 +51,12 @@ public:
     // the event at once. NoRunner when no runner listens there.
     static Kalvor::StartAnswer askToStart(const std::string& eventFile, const std::string& identifier,
                                           std::string& detail);
+    // What the runner answers to "status".
+    void answerStatusWith(std::function<QString()> status) { status_ = std::move(status); }
+    // For `--status`, without taking the directory: whether a runner holds
+    // it, what it says of itself, and the exit status (0 when one runs, 3
+    // when none does).
+    int printStatus(std::ostream& out);
 
 signals:
     void showRequested();
@@ -67,4 +75,5 @@ private:
     QElapsedTimer lastRaise_;
     QFileSystemWatcher lockWatch_;
     StartHandler startHandler_;
+    std::function<QString()> status_;
 };

@@ -54,21 +54,25 @@ std::string frmPelmor::EventFilePath()
     return (Platform::UserDirectory::runnerData() / Platform::UserDirectory::EventFileName).string();
 }
 
-void frmPelmor::Init(Platform::ModuleHandle hMsg)
+void frmPelmor::Init(Platform::ModuleHandle hMsg, bool background)
 {
     hMsg_ = hMsg;
+    background_ = background;
     const std::string prefix = Platform::UserDirectory::runnerData().string() + "/";
     Check(engine()->Init(hMsg, BaseOffset), "Init");
     std::string lines;
     Check(runner()->OpenEventFile(EventFilePath(), &lines), "OpenEventFile");
     report(lines);
     runs_ = std::make_unique<RunSupervisor>(EventFilePath(), hMsg);
+    connect(&runs_->recorder(), &RunRecorder::runningChanged, &status_, &RunnerStatus::setRunning);
+    connect(&runs_->recorder(), &RunRecorder::failed, &status_, &RunnerStatus::addFailure);
     std::vector<Plent::PendingStart> unstarted;
     Check(runner()->PendingStarts(&unstarted), "PendingStarts");
     runs_->recordUnstarted(unstarted);
     Check(engine()->put_UnlessTable(prefix + "Pelmor.tab"), "UnlessTable");
     giveStarter();
-    Check(engine()->ShowEvents(0, Platform::VARIANT_TRUE, "", ""), "ShowEvents");
+    showOutlook();
+    if (!background_) Check(engine()->ShowEvents(0, Platform::VARIANT_TRUE, "", ""), "ShowEvents");
     // Asked to end while a message box of the start was up: no poll.
     if (Platform::SessionEnd::hasBegun()) return Form_Unload(0);
     Timer1.setInterval(PollInterval);
@@ -96,7 +100,7 @@ void frmPelmor::Timer1_Timer()
     try {
         Platform::ComPtr<Platform::IDispatch> window;
         Check(engine()->get_objShowEvents(window.put()), "objShowEvents");
-        if (!window) {
+        if (!window && (!background_ || listWindowOpened_)) {
             saveRunState();
             Form_Unload(0);
             return;
@@ -137,14 +141,36 @@ Kalvor::StartAnswer frmPelmor::StartNow(const std::string& identifier, std::stri
     }
 }
 
+// A runner without a display has nowhere to show a window.
 void frmPelmor::ShowListWindow()
 {
     if (unloaded_) return;
+    if (background_ && QGuiApplication::platformName() == "offscreen")
+        return report("there is no display: the list window cannot be shown");
+    status_.markSeen();
     try {
+        Platform::ComPtr<Platform::IDispatch> window;
+        Check(engine()->get_objShowEvents(window.put()), "objShowEvents");
+        if (!window && background_) return openListWindow();
         Check(runner()->ShowListWindow(), "ShowListWindow");
     } catch (const Platform::AutomationError& error) {
         report(error.report());
     }
+}
+
+// As the runner in the foreground opens it, but kept when it is closed.
+void frmPelmor::openListWindow()
+{
+    Check(engine()->ShowEvents(0, Platform::VARIANT_TRUE, "", ""), "ShowEvents");
+    Check(runner()->HideListWindowOnClose(), "HideListWindowOnClose");
+    listWindowOpened_ = true;
+}
+
+void frmPelmor::showOutlook()
+{
+    Plent::RunnerOutlook outlook;
+    Check(runner()->Outlook(&outlook), "Outlook");
+    status_.setOutlook(outlook);
 }
 
 // The event file is looked at first, so that an event saved since the last
@@ -163,6 +189,7 @@ void frmPelmor::poll()
     Check(runner()->EndPoll(&lines), "EndPoll");
     report(lines);
     runs_->start(handOuts);
+    showOutlook();
 }
 
 // Also when a poll failed: what it handed out before has been started.

@@ -13,13 +13,16 @@
 #include "EventStarter.h"
 #include "HandedOut.h"
 #include "RunSupervisor.h"
+#include "RunnerStatus.h"
 #include "Platform/automation/AutomationError.h"
 #include "Platform/automation/ComPtr.h"
 #include "Platform/modules/Library.h"
 
 // The runner's hidden form: it owns the engine library's root object and
 // the message library's handle, and polls the engine every five seconds
-// until the list window has been closed.
+// until the list window has been closed. In the background it opens the
+// list window only when asked to, closing it only hides it, and the runner
+// goes on until the window's Exit or the system ends it.
 class frmPelmor : public QObject {
     Q_OBJECT
 public:
@@ -32,15 +35,17 @@ public:
 
     // The event file, beside the runner.
     static std::string EventFilePath();
-    void Init(Platform::ModuleHandle hMsg);
+    void Init(Platform::ModuleHandle hMsg, bool background = false);
     // Asked before every poll; when it answers false the form unloads with
     // status 1 without polling or saving: another runner has the directory.
     void setPollGuard(std::function<bool()> guard) { pollGuard_ = std::move(guard); }
-    // A later start on the same directory asks for the list window.
+    // A later start on the same directory, or the tray icon, asks for the
+    // list window; in the background it opens when it is not open.
     void ShowListWindow();
     // Starts the event's command line at once, from the list window or a
     // client on the socket; its next start and status stay.
     Kalvor::StartAnswer StartNow(const std::string& identifier, std::string& detail);
+    const RunnerStatus& status() const { return status_; }
     // The system asks the program to end (SIGTERM, SIGINT, SIGHUP): every
     // window closes as the system closes it, and the form unloads at once.
     void EndSession();
@@ -62,6 +67,8 @@ private:
     void poll();
     void giveStarter();
     void saveRunState();
+    void openListWindow();
+    void showOutlook();
     // Every event the engine hands out (or holds) in this poll.
     std::vector<HandedOut> takeHandOuts();
     void fail(const Platform::AutomationError& error);
@@ -74,4 +81,9 @@ private:
     Platform::ComPtr<EventStarter> starter_;
     std::function<bool()> pollGuard_;
     bool unloaded_ = false;
+    bool background_ = false;
+    // In the background: the list window has been opened, so that its
+    // closing (only Exit unloads it) ends the runner.
+    bool listWindowOpened_ = false;
+    RunnerStatus status_;
 };

@@ -10,17 +10,51 @@
 #include "RunnerInfo.h"
 #include "SingleRunner.h"
 #include "TestClock.h"
+#include "TrayWatch.h"
 #include "frmPelmor.h"
+#include "Platform/files/UserDirectory.h"
 #include "Platform/locale/LanguageChoice.h"
 #include "Platform/modules/Library.h"
 #include "Platform/modules/ModulePath.h"
 #include "Platform/process/TerminationSignal.h"
 #include "Platform/ui/FatalErrorReport.h"
 
+namespace {
+
+// The runner schedules also where there is no display (a user unit started
+// before the desktop, a machine without one), and a second start there
+// still finds the first: the window system is tried first, then the
+// platform without windows.
+void allowHeadless()
+{
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) return;
+    QByteArray platforms;
+    if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY")) platforms += "wayland;";
+    if (qEnvironmentVariableIsSet("DISPLAY")) platforms += "xcb;";
+    qputenv("QT_QPA_PLATFORM", platforms + "offscreen");
+}
+
+// Only looks: the data directory is not made for the question.
+int printStatus(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    using Platform::UserDirectory;
+    const auto dir = UserDirectory::locate(Platform::ModulePath::executableDir(), UserDirectory::Environment::current());
+    SingleRunner single((dir / UserDirectory::EventFileName).string());
+    return single.printStatus(std::cout);
+}
+
+} // namespace
+
 int main(int argc, char** argv)
 {
     if (RunnerInfo().answer(argc, argv, std::cout)) return 0;
+    const std::optional<RunnerMode> mode = RunnerModeOf(argc, argv, std::cerr);
+    if (!mode) return 2;
+    if (*mode == RunnerMode::Status) return printStatus(argc, argv);
+    const bool background = *mode == RunnerMode::Background;
     TestClock::installFromEnvironment();
+    allowHeadless();
     QApplication app(argc, argv);
     // The runner ends at the poll after the list window has closed, not
     // when its last window closes.
@@ -41,6 +75,7 @@ int main(int argc, char** argv)
     const std::string library = Platform::LanguageChoice::libraryIn(Platform::ModulePath::executableDir()).string();
     const Platform::ModuleHandle hMsg = Platform::LoadLibraryA(library.c_str());
     std::unique_ptr<frmPelmor> form;
+    std::unique_ptr<TrayWatch> tray;
     // A form that unloads during Init has no event loop to end yet.
     std::optional<int> unloadedWith;
     try {
@@ -51,12 +86,19 @@ int main(int argc, char** argv)
         });
         QObject::connect(&termination, &Platform::TerminationSignal::received, form.get(), &frmPelmor::EndSession);
         QObject::connect(&single, &SingleRunner::showRequested, form.get(), &frmPelmor::ShowListWindow);
+        single.answerStatusWith([&form] { return form->status().report(); });
         form->setPollGuard([&single] { return single.stillHeld(); });
         single.setStartHandler([&form](const std::string& identifier, std::string& detail) {
             return form ? form->StartNow(identifier, detail) : Kalvor::NoRunner;
         });
-        form->Init(hMsg);
+        form->Init(hMsg, background);
         single.listen();
+        if (background && !unloadedWith) {
+            tray = std::make_unique<TrayWatch>(form->status(), hMsg);
+            QObject::connect(tray.get(), &TrayWatch::displayRequested, form.get(), &frmPelmor::ShowListWindow);
+            // Ends as a logout does: whatever is open closes.
+            QObject::connect(tray.get(), &TrayWatch::exitRequested, form.get(), &frmPelmor::EndSession);
+        }
     } catch (const Platform::AutomationError& error) {
         Platform::FatalErrorReport::show(error, Platform::ErrorReport(hMsg, frmPelmor::BaseOffset));
         // Once the form is loaded it holds the library and frees it itself.

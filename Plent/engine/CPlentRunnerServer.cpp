@@ -78,4 +78,17 @@ HRESULT CPlentRunnerServer::ShowListWindow()
     });
 }
 
+HRESULT CPlentRunnerServer::HideListWindowOnClose()
+{
+    return Guarded(Source, [&] {
+        if (const auto window = engine_.objShowEvents()) window->setHideOnClose(true);
+    });
+}
+
+HRESULT CPlentRunnerServer::Outlook(RunnerOutlook* pOutlook)
+{
+    if (!pOutlook) return Platform::E_POINTER;
+    return Guarded(Source, [&] { *pOutlook = RunnerOutlook::of(engine_.Plents()); });
+}
+
 } // namespace Plent

@@ -29,6 +29,8 @@ public:
     Platform::HRESULT PendingStarts(std::vector<PendingStart>* pStarts) override;
     Platform::HRESULT SaveState(std::string* srReport) override;
     Platform::HRESULT ShowListWindow() override;
+    Platform::HRESULT HideListWindowOnClose() override;
+    Platform::HRESULT Outlook(RunnerOutlook* pOutlook) override;
 
 private:
     Platform::IUnknown& outer_;

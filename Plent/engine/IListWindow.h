@@ -21,6 +21,8 @@ struct IListWindow : Platform::IDispatch {
     // A counted reference, held while the window is open.
     virtual void setEngine(std::shared_ptr<CPlentEngine> engine) = 0;
     virtual void FillList() = 0;
+    // Closing the window as the user closes any window only hides it.
+    virtual void setHideOnClose(bool hide) = 0;
     // 0: show and return at once; 1: show modally, return when closed.
     virtual void Show(int16_t style) = 0;
 

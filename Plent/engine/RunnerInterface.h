@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "Plent/engine/RunnerOutlook.h"
 #include "Plent/runstate/PendingStart.h"
 #include "Plent/scheduling/HandOut.h"
 #include "Platform/automation/Guid.h"
@@ -44,6 +45,11 @@ struct _CPlentRunner : Platform::IUnknown {
     virtual Platform::HRESULT SaveState(std::string* srReport) = 0;
     // Brings the list window to the front, when it is open.
     virtual Platform::HRESULT ShowListWindow() = 0;
+    // From now on closing the open list window (its close box, the window
+    // manager) only hides it; its Exit command still closes it.
+    virtual Platform::HRESULT HideListWindowOnClose() = 0;
+    // How many events there are and which starts next.
+    virtual Platform::HRESULT Outlook(Plent::RunnerOutlook* pOutlook) = 0;
 
 protected:
     ~_CPlentRunner() = default;

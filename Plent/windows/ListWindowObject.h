@@ -25,6 +25,7 @@ public:
     void setPassword(const std::string& password) override { window_->setPassword(password); }
     void setEngine(std::shared_ptr<CPlentEngine> engine) override { window_->setEngine(std::move(engine)); }
     void FillList() override { window_->FillList(); }
+    void setHideOnClose(bool hide) override { window_->setHideOnClose(hide); }
     void Show(int16_t style) override;
 
     Platform::HRESULT GetIDOfName(const std::string& name, Platform::DISPID* id) override;

@@ -299,8 +299,14 @@ void frmShowPlents::UpdateTools()
     }
 }
 
+// Hiding needs no password: nothing ends.
 void frmShowPlents::Form_QueryUnload(bool& Cancel, Platform::UnloadMode mode)
 {
+    if (hideOnClose_ && mode == Platform::UnloadMode::FormControlMenu) {
+        Cancel = true;
+        hide();
+        return;
+    }
     commands_->Form_QueryUnload(Cancel, mode);
 }
 

@@ -58,6 +58,9 @@ public:
     void setEventFile(std::string eventFile);
     const std::string& Password() const { return password_; }
     void setPassword(std::string password) { password_ = std::move(password); }
+    // The close box and the window manager hide the window instead of
+    // unloading it (a runner that goes on without it); Exit still unloads.
+    void setHideOnClose(bool hide) { hideOnClose_ = hide; }
     const std::string& SelectedIdentifier() const { return selectedIdentifier_; }
     void setSelectedIdentifier(std::string identifier) { selectedIdentifier_ = std::move(identifier); }
     int32_t hMsg() const { return hMsg_; }
@@ -118,6 +121,7 @@ private:
 
     std::shared_ptr<CPlentEngine> engine_;
     bool editAllowed_ = false;
+    bool hideOnClose_ = false;
     std::string eventFile_;
     std::string password_;
     std::string selectedIdentifier_;

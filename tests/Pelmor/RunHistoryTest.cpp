@@ -230,7 +230,7 @@ TEST(RunnerStartNow, TheRunnersWindowStartsTheHighlightedEvent)
     d.deliver();
     d.writeEvents({dailyEvent("later", 5, d.countingMarker("later"))});
     d.start(display.environment(d.environment()));
-    ASSERT_TRUE(display.waitForWindow("Display all events", 20000)) << d.standardError();
+    ASSERT_TRUE(display.waitForWindow("Display all events - Pelmor runner", 20000)) << d.standardError();
     ASSERT_TRUE(display.run("xdotool", {"mousemove", "300", "150", "click", "1", "sleep", "0.5", "key", "Home",
                                         "sleep", "0.5", "key", "ctrl+r"}));
     ASSERT_TRUE(d.waitForCount("later", 1, 20s)) << d.standardError();

@@ -159,12 +159,23 @@ bool waitUntil(const std::function<bool()>& condition, std::chrono::seconds limi
 
 void RunnerDirectory::start() { start(environment()); }
 
-void RunnerDirectory::start(const QProcessEnvironment& environment)
+void RunnerDirectory::start(const QProcessEnvironment& environment, const QStringList& arguments)
 {
     fs::create_directories(dir_ / "markers");
     runner_.setProcessEnvironment(environment);
-    runner_.start(QString::fromStdString(path("Pelmor").string()), {});
+    runner_.start(QString::fromStdString(path("Pelmor").string()), arguments);
     ASSERT_TRUE(runner_.waitForStarted(10000));
+}
+
+std::pair<int, std::string> RunnerDirectory::runToEnd(const QStringList& arguments,
+                                                      const QProcessEnvironment& environment) const
+{
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.setStandardErrorFile(QProcess::nullDevice());
+    program.start(QString::fromStdString(path("Pelmor").string()), arguments);
+    if (!program.waitForFinished(20000)) return {-1, "did not end"};
+    return {program.exitCode(), program.readAllStandardOutput().toStdString()};
 }
 
 std::string RunnerDirectory::standardError() const

@@ -53,7 +53,10 @@ public:
 
     // The runner on the offscreen platform, its standard error in a file.
     void start();
-    void start(const QProcessEnvironment& environment);
+    void start(const QProcessEnvironment& environment, const QStringList& arguments = {});
+    // A delivered program run to its end: its exit status and its
+    // standard output.
+    std::pair<int, std::string> runToEnd(const QStringList& arguments, const QProcessEnvironment& environment) const;
     QProcess& runner() { return runner_; }
     std::string standardError() const;
     // What the delivered programs run with: the offscreen platform, their

@@ -177,7 +177,7 @@ TEST(Runner, ASystemInstallationRunsTheUsersEventFile)
 TEST(Runner, AnswersHelpAndVersionWithoutADisplay)
 {
     EXPECT_EQ(RunnerDirectory::answerOf("Pelmor", "--version"), "pelmor " PELMOR_VERSION "\n");
-    EXPECT_EQ(RunnerDirectory::answerOf("Pelmor", "--help").rfind("Usage: pelmor [--help | --version]\n", 0), 0u);
+    EXPECT_EQ(RunnerDirectory::answerOf("Pelmor", "--help").rfind("Usage: pelmor [--background | --status | --help | --version]\n", 0), 0u);
     EXPECT_EQ(RunnerDirectory::answerOf("PelmorEdit", "--version"), "pelmor-edit " PELMOR_VERSION "\n");
     EXPECT_NE(RunnerDirectory::answerOf("PelmorEdit", "--help").find("PELMOR_HOME"), std::string::npos);
 }

@@ -4,6 +4,9 @@
 #include <QStandardPaths>
 #include <QThread>
 
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
 
 namespace {
 
@@ -19,7 +22,46 @@ bool waitUntil(Ready ready, int milliseconds)
     return true;
 }
 
+// The first window below root, depth first, whose name is title.
+Window windowNamed(Display* x, Window root, const QByteArray& title)
+{
+    Window parent = 0, *children = nullptr;
+    unsigned count = 0;
+    if (!XQueryTree(x, root, &root, &parent, &children, &count)) return 0;
+    Window found = 0;
+    for (unsigned i = 0; i < count && !found; ++i) {
+        char* name = nullptr;
+        if (XFetchName(x, children[i], &name) && name) {
+            if (title == name) found = children[i];
+            XFree(name);
+        }
+        if (!found) found = windowNamed(x, children[i], title);
+    }
+    if (children) XFree(children);
+    return found;
+}
+
 } // namespace
+
+bool VirtualDisplay::closeWindow(const QString& title) const
+{
+    Display* x = XOpenDisplay(display_.toLatin1().constData());
+    if (!x) return false;
+    const Window window = windowNamed(x, DefaultRootWindow(x), title.toUtf8());
+    if (window) {
+        XEvent close{};
+        close.xclient.type = ClientMessage;
+        close.xclient.window = window;
+        close.xclient.message_type = XInternAtom(x, "WM_PROTOCOLS", False);
+        close.xclient.format = 32;
+        close.xclient.data.l[0] = static_cast<long>(XInternAtom(x, "WM_DELETE_WINDOW", False));
+        close.xclient.data.l[1] = CurrentTime;
+        XSendEvent(x, window, False, NoEventMask, &close);
+        XFlush(x);
+    }
+    XCloseDisplay(x);
+    return window != 0;
+}
 
 VirtualDisplay::VirtualDisplay()
 {

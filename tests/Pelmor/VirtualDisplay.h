@@ -21,6 +21,9 @@ public:
     QProcessEnvironment environment(QProcessEnvironment base) const;
     // Waits until a top-level window with this title is on the display.
     bool waitForWindow(const QString& title, int milliseconds) const;
+    // Asks the window with this title to close, as its close box does
+    // (WM_DELETE_WINDOW); false when there is none.
+    bool closeWindow(const QString& title) const;
     // Runs an X client (xdotool, to move the mouse and type) on the display;
     // false when it is missing or fails.
     bool run(const QString& program, const QStringList& arguments) const;

@@ -153,6 +153,15 @@ const Platform::StringTableEntry Strings[] = {
     {1404, "ended by signal %1"},
     {1405, "skipped: still running (process %1)"},
     {1406, "held: %1"},
+
+    // The runner's tray icon
+    {1500, "next: %1 at %2"},
+    {1501, "%1 events"},
+    {1502, "no start ahead"},
+    {1503, "running: %1"},
+    {1504, "failed: %1"},
+    {1505, "Display all events"},
+    {1506, "Exit"},
 };
 
 } // namespace

@@ -155,6 +155,15 @@ const Platform::StringTableEntry Strings[] = {
     {1404, "durch Signal %1 beendet"},
     {1405, "\374bersprungen: l\344uft noch (Prozess %1)"},
     {1406, "zur\374ckgehalten: %1"},
+
+    // The runner's tray icon
+    {1500, "n\344chster Start: %1 um %2"},
+    {1501, "%1 Events"},
+    {1502, "kein Start geplant"},
+    {1503, "l\344uft: %1"},
+    {1504, "fehlgeschlagen: %1"},
+    {1505, "Anzeigen aller Events"},
+    {1506, "Ende"},
 };
 
 } // namespace

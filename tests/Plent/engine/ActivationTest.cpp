@@ -29,6 +29,7 @@ public:
     void setEngine(std::shared_ptr<CPlentEngine>) override {}
     void Show(int16_t) override {}
     void FillList() override { rows.push_back(engine_.Plents().Count()); }
+    void setHideOnClose(bool) override {}
 
     std::vector<int32_t> rows;
 
