@@ -5,8 +5,10 @@
 #include <QFileSystemWatcher>
 #include <QHeaderView>
 #include <QLayout>
+#include <QScreen>
 #include <QStyle>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "ListColumnWidths.h"
@@ -182,6 +184,23 @@ void frmShowPlents::fitColumnsOnce()
     if (columnsFitted_ || !engine_) return;
     columnsFitted_ = true;
     ListColumnWidths::fit(*lvwPlents, engine_->Plents(), rowTexts_);
+    openWideEnough();
+}
+
+// Columns that need more room than the design's width gives (longer texts,
+// wider dates) widen the window, as far as its screen allows, so that the
+// last column shows too.
+void frmShowPlents::openWideEnough()
+{
+    const int last = lvwPlents->columnCount() - 1;
+    int wanted = 2 * lvwPlents->frameWidth() + std::max(lvwPlents->header()->sectionSizeHint(last),
+                                                        static_cast<QAbstractItemView*>(lvwPlents)->sizeHintForColumn(last));
+    for (int column = 0; column < last; ++column) wanted += lvwPlents->columnWidth(column);
+    const int shortfall = wanted - (clientArea_->width() - 2 * Twips::toPixels(ListLeft));
+    if (shortfall <= 0) return;
+    const int room = screen() ? screen()->availableGeometry().width() : width() + shortfall;
+    resize(std::max(width(), std::min(width() + shortfall, room)), height());
+    layout()->activate();
 }
 
 QList<QStringList> frmShowPlents::rows()

@@ -108,6 +108,7 @@ private:
     void readHistory();
     void historyMayHaveAppeared();
     void openTallEnough();
+    void openWideEnough();
     void ArrangeControls();
     void lvwPlents_MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, const QPoint& pos);
     void lvwPlents_RowChosen(int row);

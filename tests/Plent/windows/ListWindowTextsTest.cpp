@@ -149,6 +149,10 @@ TEST_P(ListWindowColumns, FitIdentifiersDatesAndStatusesWhenFirstFilled)
     // Any status text fits, also those no event has now.
     const int longestStatus = list().fontMetrics().horizontalAdvance("als durchgeführt betrachtet");
     EXPECT_LT(longestStatus, list().columnWidth(4));
+    // The window widens for them, so that the last column shows as well.
+    QCoreApplication::processEvents();
+    const int last = list().columnCount() - 1;
+    EXPECT_LE(list().header()->sectionViewportPosition(last) + needed(last), list().viewport()->width());
 }
 
 TEST_P(ListWindowColumns, CapALongIdentifierAndKeepWhatTheUserSets)
@@ -175,12 +179,12 @@ TEST_F(ListWindowTexts, AnEmptyCollectionGivesSixHeadersAndNoRows)
     EXPECT_EQ(list().rowCount(), 0);
 }
 
-TEST_F(ListWindowTexts, TheWindowOpensAtItsDesignWidthTallEnoughForTwelveRows)
+TEST_F(ListWindowTexts, TheWindowOpensAtLeastAtItsDesignWidthTallEnoughForTwelveRows)
 {
     for (int i = 0; i < 14; ++i) addEvent(*engine, "e" + std::to_string(i), at(2026, 5, 5, 9));
     engine->ShowEvents(0);
     frmShowPlents& w = *window();
-    EXPECT_EQ(w.width(), 720);
+    EXPECT_GE(w.width(), 720);
     EXPECT_GE(list().viewport()->height(), 12 * list().sizeHintForRow(0));
     const QWidget* free = w.centralWidget();
     EXPECT_GT(free->y(), w.menuBar()->y()) << "below the menu bar and the toolbars";
