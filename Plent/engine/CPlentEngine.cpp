@@ -143,7 +143,7 @@ void CPlentEngine::mergeRunState(const std::string& sFile)
     }
 }
 
-bool CPlentEngine::ExistEvent(const std::string& sIdentifier) { return Plents().Item(sIdentifier) != nullptr; }
+bool CPlentEngine::ExistEvent(const std::string& sIdentifier) const { return Plents().Item(sIdentifier) != nullptr; }
 
 std::shared_ptr<CPlent> CPlentEngine::StartupEvent() { return schedule_.startupEvent(); }
 

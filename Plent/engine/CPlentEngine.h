@@ -49,7 +49,7 @@ public:
     // The file the events were last loaded from; empty before any load.
     const std::string& LoadedFile() const { return loadedFile_; }
     Platform::ComPtr<IListWindow> objShowEvents() const { return showEvents_; }
-    bool ExistEvent(const std::string& sIdentifier);
+    bool ExistEvent(const std::string& sIdentifier) const;
     const std::string& UnlessTable() const { return schedule_.TablePath(); }
     void setUnlessTable(std::string path) { schedule_.setTablePath(std::move(path)); }
 
@@ -57,7 +57,11 @@ public:
     // The runner's hand-out (see Schedule::nextHandOut): nothing when no
     // event is to be started now; no table failure reaches the caller.
     std::optional<HandOut> NextHandOut();
+    // The events to change, and to read (see Schedule::Events).
     colPlents& Plents() { return schedule_.Events(); }
+    const colPlents& Plents() const { return schedule_.Events(); }
+    // Moves on with every change to the events.
+    uint64_t Revision() const { return schedule_.Revision(); }
     void setPlents(std::shared_ptr<colPlents> plents) { schedule_.setEvents(std::move(plents)); }
     colFixUnless& FixUnlesses() { return schedule_.Table().Dates(); }
     // The list window registers itself, and clears the registration when it unloads.

@@ -25,6 +25,7 @@ public:
         : schedule_(schedule), now_(now), dates_(schedule.table_, schedule.tablePath_, now),
           hold_(onTableFailure == TableFailure::Hold)
     {
+        schedule_.masks_.seen(schedule_.elsewhere_);
     }
 
     // Nothing when no event is to be started now. When holding, also a held

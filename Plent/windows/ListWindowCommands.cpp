@@ -159,9 +159,12 @@ void ListWindowCommands::Exit()
     if (mayLeaveEvents()) window_.Unload();
 }
 
-void ListWindowCommands::markSaved() { changes_.markSaved(window_.EventFile()); }
+void ListWindowCommands::markSaved() { changes_.markSaved(window_.EventFile(), engine().Revision()); }
 
-bool ListWindowCommands::eventsChanged() const { return !window_.EventFile().empty() && changes_.eventsChanged(); }
+bool ListWindowCommands::eventsChanged() const
+{
+    return !window_.EventFile().empty() && changes_.eventsChanged(engine().Revision());
+}
 
 bool ListWindowCommands::mayLeaveEvents()
 {

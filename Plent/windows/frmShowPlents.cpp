@@ -8,6 +8,7 @@
 #include <QStyle>
 
 #include <filesystem>
+#include <utility>
 
 #include "ListColumnWidths.h"
 #include "ListWindowCommands.h"
@@ -173,13 +174,13 @@ void frmShowPlents::fitColumnsOnce()
 {
     if (columnsFitted_ || !engine_) return;
     columnsFitted_ = true;
-    ListColumnWidths::fit(*lvwPlents, engine_->Plents(), rowTexts_);
+    ListColumnWidths::fit(*lvwPlents, std::as_const(*engine_).Plents(), rowTexts_);
 }
 
 QList<QStringList> frmShowPlents::rows()
 {
     if (!engine_) return {};
-    QList<QStringList> made = rowTexts_.rows(engine_->Plents());
+    QList<QStringList> made = rowTexts_.rows(std::as_const(*engine_).Plents());
     for (QStringList& row : made) row.append(results_.of(row.front().toStdString()));
     return made;
 }
@@ -269,7 +270,7 @@ void frmShowPlents::lvwPlents_RowChosen(int row)
 std::shared_ptr<CPlent> frmShowPlents::selectedEvent() const
 {
     if (selectedIdentifier_.empty() || !engine_) return nullptr;
-    return engine_->Plents().Item(selectedIdentifier_);
+    return std::as_const(*engine_).Plents().Item(selectedIdentifier_);
 }
 
 void frmShowPlents::enableTool(const char* name, bool enabled) { ActiveBar1->Tool(name)->setEnabled(enabled); }
