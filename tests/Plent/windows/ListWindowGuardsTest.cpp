@@ -8,6 +8,7 @@
 #include "Platform/modules/Library.h"
 #include "Platform/modules/ModulePath.h"
 #include "Platform/ui/SessionEnd.h"
+#include "support/SessionEndReset.h"
 
 using namespace ListWindowFixtures;
 namespace Status = Plent::Status;
@@ -101,15 +102,13 @@ TEST_F(ListWindowGuards, TheCloseBoxAsksForThePassword)
 // The program ends (a signal, the end of the session) while a dialog is up.
 class ListWindowAtTheEnd : public ListWindowGuards {
 protected:
-    void TearDown() override
-    {
-        ListWindowGuards::TearDown();
-        Platform::SessionEnd::reset();
-    }
     static TestSupport::ModalScript::Step endTheProgram()
     {
         return [](QWidget*) { Platform::SessionEnd::begin(); };
     }
+
+private:
+    TestSupport::SessionEndReset sessionEnd_;
 };
 
 TEST_F(ListWindowAtTheEnd, TheEditorClosesAsByCancelAndTheWindowWithoutThePassword)
