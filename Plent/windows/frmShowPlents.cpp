@@ -95,6 +95,12 @@ std::string frmShowPlents::Text(int16_t msgNr, const std::string& design)
     return Msg ? Msg->GetString(hMsg_, msgNr, design) : design;
 }
 
+void frmShowPlents::setEngine(std::shared_ptr<CPlentEngine> engine)
+{
+    engine_ = std::move(engine);
+    commands_->markSaved();
+}
+
 void frmShowPlents::setEventFile(std::string eventFile)
 {
     eventFile_ = std::move(eventFile);

@@ -5,6 +5,8 @@
 
 #include <QFile>
 
+#include <utility>
+
 #include "Platform/modules/Library.h"
 #include "Platform/modules/ModulePath.h"
 #include "Platform/ui/SessionEnd.h"
@@ -241,7 +243,7 @@ TEST_F(ListWindowGuards, OpenReplacesTheEventsAndAMissingFileLeavesTheListEmpty)
     show(true);
     run("Open");
     EXPECT_EQ(rows(), (std::vector<std::string>{"x", "a"})) << "no duplicate: the old events went first";
-    EXPECT_EQ(engine->Plents().Item("a")->NextStart(), at(2026, 6, 1).toDate());
+    EXPECT_EQ(std::as_const(*engine).Plents().Item("a")->NextStart(), at(2026, 6, 1).toDate()) << "read, not changed";
 
     QFile::remove(QString::fromStdString(eventFile()));
     run("Open", Place::Menu);
