@@ -81,13 +81,10 @@ public:
     const HandOutFacts& LastHandOut() const { return lastHandOut_; }
 
     // Activation, next start, unless rule and fixed-date table.
-    std::shared_ptr<CPlent> StartupEvent();
     void ResetStartupEvents();
-    std::shared_ptr<CPlent> DueEvent(bool& alarm);
     void CalcNextStart(CPlent& event);
     // Whether the event's unless rule holds at its NextStart.
     bool CheckUnless(const CPlent& event);
-    static int16_t LastDayOfMonth(Date date);
     bool UnlessFromTable(const std::string& sFile, Date date);
 
     // Between the event editor and the events (see EditorTransfer).
@@ -98,7 +95,6 @@ public:
     static std::shared_ptr<CMonth> NewMonth();
     static std::shared_ptr<CDay> NewDay();
     static std::shared_ptr<CWeekDay> NewWeekDay();
-    static std::shared_ptr<CFixUnless> NewFixUnless();
 
 private:
     // Runs a rule that may read the fixed-date table, announcing a failure

@@ -63,11 +63,6 @@ void Schedule::resetStartupEvents()
     changedHere();
 }
 
-std::shared_ptr<CPlent> Schedule::dueEvent(Platform::DateTime now, bool& alarm)
-{
-    return EventActivation(*this, now).dueEvent(alarm);
-}
-
 std::optional<Platform::DateTime> Schedule::earliestChange(Platform::DateTime poll)
 {
     return index_.earliestChange(*events_, revision_, poll);

@@ -56,7 +56,6 @@ public:
     std::optional<HandOut> nextHandOut(Platform::DateTime now);
     std::shared_ptr<CPlent> startupEvent();
     void resetStartupEvents();
-    std::shared_ptr<CPlent> dueEvent(Platform::DateTime now, bool& alarm);
 
     // See DueIndex::earliestChange.
     std::optional<Platform::DateTime> earliestChange(Platform::DateTime poll);
