@@ -3,14 +3,13 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include <filesystem>
-
+#include "Plent/files/RunnerFiles.h"
 #include "Platform/automation/AutomationError.h"
 #include "Platform/files/FileTail.h"
 #include "Platform/files/PrivateDirectory.h"
 
 OutputFolder::OutputFolder(const std::string& eventFile)
-    : path_(QString::fromStdString(std::filesystem::path(eventFile).replace_extension(".output").string()))
+    : path_(QString::fromStdString(Plent::RunnerFiles::outputOf(eventFile)))
 {
 }
 

@@ -4,6 +4,7 @@
 #include <iostream>
 #include <unistd.h>
 
+#include "Plent/files/RunnerFiles.h"
 #include "Platform/automation/AutomationError.h"
 #include "Platform/files/PrivateDirectory.h"
 
@@ -11,7 +12,7 @@ namespace fs = std::filesystem;
 
 RunnerLock::RunnerLock(const std::string& eventFile)
     : directory_(fs::absolute(eventFile).parent_path().string()),
-      lockFile_(fs::path(eventFile).replace_extension(".lock").string())
+      lockFile_(Plent::RunnerFiles::lockOf(eventFile))
 {
 }
 

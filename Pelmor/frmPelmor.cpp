@@ -4,9 +4,10 @@
 
 #include <iostream>
 
+#include "Plent/files/RunnerFiles.h"
+#include "Plent/files/UserDirectory.h"
 #include "Platform/automation/ErrorInfo.h"
 #include "Platform/automation/Runtime.h"
-#include "Platform/files/UserDirectory.h"
 #include "Platform/ui/FatalErrorReport.h"
 #include "Platform/ui/SessionEnd.h"
 
@@ -51,14 +52,14 @@ Platform::ComPtr<Kalvor::_CPlentRunner> frmPelmor::runner() const
 
 std::string frmPelmor::EventFilePath()
 {
-    return (Platform::UserDirectory::runnerData() / Platform::UserDirectory::EventFileName).string();
+    return (Plent::UserDirectory::runnerData() / Plent::RunnerFiles::EventFileName).string();
 }
 
 void frmPelmor::Init(Platform::ModuleHandle hMsg, bool background)
 {
     hMsg_ = hMsg;
     background_ = background;
-    const std::string prefix = Platform::UserDirectory::runnerData().string() + "/";
+    const std::string prefix = Plent::UserDirectory::runnerData().string() + "/";
     Check(engine()->Init(hMsg, BaseOffset), "Init");
     std::string lines;
     Check(runner()->OpenEventFile(EventFilePath(), &lines), "OpenEventFile");
@@ -69,7 +70,7 @@ void frmPelmor::Init(Platform::ModuleHandle hMsg, bool background)
     std::vector<Plent::PendingStart> unstarted;
     Check(runner()->PendingStarts(&unstarted), "PendingStarts");
     runs_->recordUnstarted(unstarted);
-    Check(engine()->put_UnlessTable(prefix + "Pelmor.tab"), "UnlessTable");
+    Check(engine()->put_UnlessTable(prefix + Plent::RunnerFiles::TableFileName), "UnlessTable");
     giveStarter();
     showOutlook();
     if (!background_) Check(engine()->ShowEvents(0, Platform::VARIANT_TRUE, "", ""), "ShowEvents");

@@ -12,7 +12,8 @@
 #include "TestClock.h"
 #include "TrayWatch.h"
 #include "frmPelmor.h"
-#include "Platform/files/UserDirectory.h"
+#include "Plent/files/RunnerFiles.h"
+#include "Plent/files/UserDirectory.h"
 #include "Platform/locale/LanguageChoice.h"
 #include "Platform/modules/Library.h"
 #include "Platform/modules/ModulePath.h"
@@ -38,9 +39,9 @@ void allowHeadless()
 int printStatus(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    using Platform::UserDirectory;
+    using Plent::UserDirectory;
     const auto dir = UserDirectory::locate(Platform::ModulePath::executableDir(), UserDirectory::Environment::current());
-    SingleRunner single((dir / UserDirectory::EventFileName).string());
+    SingleRunner single((dir / Plent::RunnerFiles::EventFileName).string());
     return single.printStatus(std::cout);
 }
 

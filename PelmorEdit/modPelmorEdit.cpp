@@ -15,8 +15,9 @@
 
 #include "EditorInfo.h"
 #include "EventFileEditor.h"
+#include "Plent/files/RunnerFiles.h"
+#include "Plent/files/UserDirectory.h"
 #include "Platform/automation/AutomationError.h"
-#include "Platform/files/UserDirectory.h"
 #include "Platform/locale/LanguageChoice.h"
 #include "Platform/modules/Library.h"
 #include "Platform/modules/ModulePath.h"
@@ -32,7 +33,7 @@ constexpr int UsageError = 2;
 
 fs::path eventFileOf(const QStringList& arguments, const fs::path& data)
 {
-    if (arguments.size() < 2) return data / Platform::UserDirectory::EventFileName;
+    if (arguments.size() < 2) return data / Plent::RunnerFiles::EventFileName;
     return fs::absolute(fs::path(arguments[1].toStdString()));
 }
 
@@ -55,9 +56,9 @@ int main(int argc, char** argv)
     const Platform::ModuleHandle hMsg = Platform::LoadLibraryA(Platform::LanguageChoice::libraryIn(home).c_str());
     int status = 0;
     try {
-        const fs::path data = Platform::UserDirectory::runnerData();
+        const fs::path data = Plent::UserDirectory::runnerData();
         EventFileEditor editor;
-        editor.Edit(hMsg, eventFileOf(app.arguments(), data).string(), (data / "Pelmor.tab").string());
+        editor.Edit(hMsg, eventFileOf(app.arguments(), data).string(), (data / Plent::RunnerFiles::TableFileName).string());
     } catch (const Platform::AutomationError& error) {
         Platform::FatalErrorReport::show(error, Platform::ErrorReport(hMsg, EventFileEditor::BaseOffset));
         status = 1;

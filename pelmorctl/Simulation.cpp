@@ -1,6 +1,7 @@
 #include "Simulation.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "CtlError.h"
 #include "DateText.h"
@@ -32,7 +33,7 @@ void Simulation::run(const HandOut& handOut)
 // engine keeps handing out the same event, and the runner would hang there.
 void Simulation::poll(DateTime at, const HandOut& handOut)
 {
-    const int32_t limit = schedule_.Events().Count();
+    const int32_t limit = std::as_const(schedule_).Events().Count();
     for (int32_t handOuts = 0;; ++handOuts) {
         const Plent::Schedule::HandOut out = schedule_.activate(at);
         const std::string& identifier = out.identifier;
@@ -46,7 +47,7 @@ void Simulation::poll(DateTime at, const HandOut& handOut)
 
 std::optional<DateTime> Simulation::earliestChange(const Plent::colPlents& events, DateTime poll)
 {
-    return Plent::DueIndex().earliestChange(events, poll);
+    return Plent::DueIndex().earliestChange(events, 0, poll);
 }
 
 } // namespace Ctl

@@ -5,7 +5,6 @@
 #include "EventEditing.h"
 #include "IntegerSum.h"
 #include "Plent/msg/CMsg.h"
-#include "Plent/scheduling/UnlessCheck.h"
 #include "Platform/automation/AutomationError.h"
 #include "Platform/automation/RuntimeError.h"
 #include "Platform/dates/Clock.h"
@@ -150,17 +149,9 @@ void CPlentEngine::mergeRunState(const std::string& sFile)
     }
 }
 
-bool CPlentEngine::ExistEvent(const std::string& sIdentifier) { return Plents().Item(sIdentifier) != nullptr; }
-
-std::shared_ptr<CPlent> CPlentEngine::StartupEvent() { return schedule_.startupEvent(); }
+bool CPlentEngine::ExistEvent(const std::string& sIdentifier) const { return Plents().Item(sIdentifier) != nullptr; }
 
 void CPlentEngine::ResetStartupEvents() { schedule_.resetStartupEvents(); }
-
-std::shared_ptr<CPlent> CPlentEngine::DueEvent(bool& alarm)
-{
-    const Platform::DateTime now = Platform::Clock::now();
-    return announcingTableFailure([&] { return schedule_.dueEvent(now, alarm); });
-}
 
 void CPlentEngine::CalcNextStart(CPlent& event)
 {
@@ -173,8 +164,6 @@ bool CPlentEngine::CheckUnless(const CPlent& event)
     const Platform::DateTime now = Platform::Clock::now();
     return announcingTableFailure([&] { return schedule_.checkUnless(event, now); });
 }
-
-int16_t CPlentEngine::LastDayOfMonth(Date date) { return UnlessCheck::LastDayOfMonth(date); }
 
 bool CPlentEngine::UnlessFromTable(const std::string& sFile, Date date)
 {
@@ -196,6 +185,5 @@ std::shared_ptr<CPlent> CPlentEngine::NewPlent() { return std::make_shared<CPlen
 std::shared_ptr<CMonth> CPlentEngine::NewMonth() { return std::make_shared<CMonth>(); }
 std::shared_ptr<CDay> CPlentEngine::NewDay() { return std::make_shared<CDay>(); }
 std::shared_ptr<CWeekDay> CPlentEngine::NewWeekDay() { return std::make_shared<CWeekDay>(); }
-std::shared_ptr<CFixUnless> CPlentEngine::NewFixUnless() { return std::make_shared<CFixUnless>(); }
 
 } // namespace Plent

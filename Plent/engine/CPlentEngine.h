@@ -51,7 +51,7 @@ public:
     // The file the events were last loaded from; empty before any load.
     const std::string& LoadedFile() const { return loadedFile_; }
     Platform::ComPtr<IListWindow> objShowEvents() const { return showEvents_; }
-    bool ExistEvent(const std::string& sIdentifier);
+    bool ExistEvent(const std::string& sIdentifier) const;
     const std::string& UnlessTable() const { return schedule_.TablePath(); }
     void setUnlessTable(std::string path) { schedule_.setTablePath(std::move(path)); }
 
@@ -59,7 +59,11 @@ public:
     // The runner's hand-out (see Schedule::nextHandOut): nothing when no
     // event is to be started now; no table failure reaches the caller.
     std::optional<HandOut> NextHandOut();
+    // The events to change, and to read (see Schedule::Events).
     colPlents& Plents() { return schedule_.Events(); }
+    const colPlents& Plents() const { return schedule_.Events(); }
+    // Moves on with every change to the events.
+    uint64_t Revision() const { return schedule_.Revision(); }
     void setPlents(std::shared_ptr<colPlents> plents) { schedule_.setEvents(std::move(plents)); }
     colFixUnless& FixUnlesses() { return schedule_.Table().Dates(); }
     // The list window registers itself, and clears the registration when it unloads.
@@ -85,13 +89,10 @@ public:
     const HandOutFacts& LastHandOut() const { return lastHandOut_; }
 
     // Activation, next start, unless rule and fixed-date table.
-    std::shared_ptr<CPlent> StartupEvent();
     void ResetStartupEvents();
-    std::shared_ptr<CPlent> DueEvent(bool& alarm);
     void CalcNextStart(CPlent& event);
     // Whether the event's unless rule holds at its NextStart.
     bool CheckUnless(const CPlent& event);
-    static int16_t LastDayOfMonth(Date date);
     bool UnlessFromTable(const std::string& sFile, Date date);
 
     // Between the event editor and the events (see EditorTransfer).
@@ -102,7 +103,6 @@ public:
     static std::shared_ptr<CMonth> NewMonth();
     static std::shared_ptr<CDay> NewDay();
     static std::shared_ptr<CWeekDay> NewWeekDay();
-    static std::shared_ptr<CFixUnless> NewFixUnless();
 
 private:
     // Runs a rule that may read the fixed-date table, announcing a failure

@@ -1,5 +1,7 @@
 #include "CPlentRunnerServer.h"
 
+#include <utility>
+
 #include "CPlentEngine.h"
 #include "Platform/automation/ErrorInfo.h"
 
@@ -88,7 +90,7 @@ HRESULT CPlentRunnerServer::HideListWindowOnClose()
 HRESULT CPlentRunnerServer::Outlook(RunnerOutlook* pOutlook)
 {
     if (!pOutlook) return Platform::E_POINTER;
-    return Guarded(Source, [&] { *pOutlook = RunnerOutlook::of(engine_.Plents()); });
+    return Guarded(Source, [&] { *pOutlook = RunnerOutlook::of(std::as_const(engine_).Plents()); });
 }
 
 } // namespace Plent

@@ -1,5 +1,7 @@
 #include "CPlentStartServer.h"
 
+#include <utility>
+
 #include "CPlentEngine.h"
 #include "Platform/automation/ErrorInfo.h"
 
@@ -29,7 +31,7 @@ Platform::HRESULT CPlentStartServer::EventToStart(const std::string& sIdentifier
 {
     if (!pHandOut || !pbFound) return Platform::E_POINTER;
     return Platform::Guarded(Source, [&] {
-        const std::shared_ptr<CPlent> event = sIdentifier.empty() ? nullptr : engine_.Plents().Item(sIdentifier);
+        const std::shared_ptr<CPlent> event = sIdentifier.empty() ? nullptr : std::as_const(engine_).Plents().Item(sIdentifier);
         *pbFound = Platform::ToVariantBool(event != nullptr);
         *pHandOut = event ? HandOut{event->Identifier(), event->Description(), event->Parameter(), false, {}, {}}
                           : HandOut{};

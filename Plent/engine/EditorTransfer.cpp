@@ -1,6 +1,7 @@
 #include "EditorTransfer.h"
 
 #include <cstdlib>
+#include <utility>
 
 #include "CPlentEngine.h"
 #include "Platform/automation/AutomationError.h"
@@ -50,7 +51,7 @@ std::string key(int number) { return std::to_string(number); }
 
 void EditorTransfer::CollectionsToForm(const std::string& identifier, IPlentForm& form) const
 {
-    const auto e = engine_.Plents().Item(identifier);
+    const auto e = std::as_const(engine_).Plents().Item(identifier);
     if (!e) Platform::Raise(Platform::Err::ObjectNotSet, "CPlentEngine.CollectionsToForm");
     fieldsToForm(*e, form);
     unlessToForm(e->Unless(), form);

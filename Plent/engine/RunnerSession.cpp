@@ -1,5 +1,7 @@
 #include "RunnerSession.h"
 
+#include <utility>
+
 #include "CPlentEngine.h"
 #include "Plent/runstate/EventDefinition.h"
 #include "Plent/runstate/EventFileReload.h"
@@ -30,7 +32,7 @@ void RunnerSession::OpenEventFile(const std::string& eventFile, std::string& rep
     stateFile_ = RunStateFile::pathFor(eventFile);
     identity_ = FileIdentity::of(eventFile);
     engine_.LoadObjects(eventFile);
-    bases_ = EventBases(engine_.Plents());
+    bases_ = EventBases(std::as_const(engine_).Plents());
     const RunState stored = readState(report);
     pendingAtOpen_ = stored.starts();
     state_ = RunStateMerge::apply(engine_.Plents(), stored, Platform::Clock::now().toDate());
@@ -95,7 +97,7 @@ void RunnerSession::keepOncePerRunDone(colPlents& events) const
     }
 }
 
-void RunnerSession::BeginPoll() { recorder_.begin(engine_.Plents()); }
+void RunnerSession::BeginPoll() { recorder_.begin(std::as_const(engine_).Plents()); }
 
 // A poll without starts leaves those of the last one in the state: they
 // were started, the history says so, and no write is spent on them.
@@ -111,13 +113,13 @@ void RunnerSession::RecordStarts(const std::vector<PendingStart>& starts)
 void RunnerSession::EndPoll(std::string& report)
 {
     if (!recorder_.active()) return;
-    record(recorder_.end(engine_.Plents()));
+    record(recorder_.end(std::as_const(engine_).Plents()));
     if (unsaved_ || writeFailing_) write(report);
 }
 
 void RunnerSession::SaveState(std::string& report)
 {
-    if (recorder_.active()) record(recorder_.end(engine_.Plents()));
+    if (recorder_.active()) record(recorder_.end(std::as_const(engine_).Plents()));
     if (unsaved_) write(report);
 }
 

@@ -5,12 +5,12 @@
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
-#include <filesystem>
 #include <set>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "HistoryReader.h"
+#include "Plent/files/RunnerFiles.h"
 #include "Platform/automation/AutomationError.h"
 #include "Platform/automation/RuntimeError.h"
 #include "Platform/files/PrivateDirectory.h"
@@ -55,7 +55,7 @@ int handOutsIn(const std::vector<QJsonObject>& lines)
 
 std::string HistoryFile::besideEventFile(const std::string& eventFile)
 {
-    return std::filesystem::path(eventFile).replace_extension(".history").string();
+    return Plent::RunnerFiles::historyOf(eventFile);
 }
 
 HistoryFile::HistoryFile(std::string path, HistoryLimits limits) : path_(std::move(path)), limits_(limits) {}

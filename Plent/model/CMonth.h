@@ -3,8 +3,6 @@
 #include <memory>
 #include <string>
 
-#include "ModelRevision.h"
-
 #include "colDays.h"
 
 namespace Plent {
@@ -17,20 +15,12 @@ public:
     const std::string& Key() const { return key_; }
     void setKey(std::string key) { key_ = std::move(key); }
     int16_t Month() const { return month_; }
-    void setMonth(int16_t month)
-    {
-        month_ = month;
-        ModelRevision::ruleChanged();
-    }
+    void setMonth(int16_t month) { month_ = month; }
 
     // Created empty on first use.
     colDays& Days();
     std::shared_ptr<colDays> DaysRef();
-    void setDays(std::shared_ptr<colDays> days)
-    {
-        days_ = std::move(days);
-        ModelRevision::ruleChanged();
-    }
+    void setDays(std::shared_ptr<colDays> days) { days_ = std::move(days); }
 
     // Its section of the event file.
     void Save(CLoadSaveObject& stream);

@@ -20,15 +20,6 @@ std::shared_ptr<colWeekDays> CUnless::WeekDaysRef()
     return weekDays_;
 }
 
-const UnlessMask& CUnless::Mask()
-{
-    if (!mask_ || maskRevision_ != ModelRevision::Rules()) {
-        mask_ = UnlessMask::of(*this);
-        maskRevision_ = ModelRevision::Rules();
-    }
-    return *mask_;
-}
-
 // Always with both collection sections, even empty ones.
 void CUnless::Save(CLoadSaveObject& stream)
 {

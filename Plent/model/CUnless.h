@@ -1,12 +1,9 @@
 #pragma once
 #include <cstdint>
 #include <memory>
-#include <optional>
 
 #include "colMonths.h"
-#include "ModelRevision.h"
 #include "colWeekDays.h"
-#include "Plent/scheduling/UnlessMask.h"
 
 namespace Plent {
 
@@ -17,30 +14,15 @@ public:
     static constexpr const char* ClassName = "CUnless";
 
     bool FromTable() const { return fromTable_; }
-    void setFromTable(bool fromTable)
-    {
-        fromTable_ = fromTable;
-        ModelRevision::ruleChanged();
-    }
+    void setFromTable(bool fromTable) { fromTable_ = fromTable; }
 
     // Both collections are created empty on first use.
     colMonths& Months();
     std::shared_ptr<colMonths> MonthsRef();
-    void setMonths(std::shared_ptr<colMonths> months)
-    {
-        months_ = std::move(months);
-        ModelRevision::ruleChanged();
-    }
+    void setMonths(std::shared_ptr<colMonths> months) { months_ = std::move(months); }
     colWeekDays& WeekDays();
     std::shared_ptr<colWeekDays> WeekDaysRef();
-    void setWeekDays(std::shared_ptr<colWeekDays> weekDays)
-    {
-        weekDays_ = std::move(weekDays);
-        ModelRevision::ruleChanged();
-    }
-
-    // The rule's calendar as bits, built again after any change to a rule.
-    const UnlessMask& Mask();
+    void setWeekDays(std::shared_ptr<colWeekDays> weekDays) { weekDays_ = std::move(weekDays); }
 
     // Its section of the event file.
     void Save(CLoadSaveObject& stream);
@@ -50,8 +32,6 @@ private:
     bool fromTable_ = false;
     std::shared_ptr<colMonths> months_;
     std::shared_ptr<colWeekDays> weekDays_;
-    std::optional<UnlessMask> mask_;
-    uint64_t maskRevision_ = 0;
 };
 
 } // namespace Plent

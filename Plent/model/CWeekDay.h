@@ -2,8 +2,6 @@
 #include <cstdint>
 #include <string>
 
-#include "ModelRevision.h"
-
 #include "CLoadSaveObject.h"
 
 namespace Plent {
@@ -16,11 +14,7 @@ public:
     const std::string& Key() const { return key_; }
     void setKey(std::string key) { key_ = std::move(key); }
     int16_t WeekDay() const { return weekDay_; }
-    void setWeekDay(int16_t weekDay)
-    {
-        weekDay_ = weekDay;
-        ModelRevision::ruleChanged();
-    }
+    void setWeekDay(int16_t weekDay) { weekDay_ = weekDay; }
 
     // Its section of the event file.
     void Save(CLoadSaveObject& stream) const;

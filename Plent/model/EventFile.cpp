@@ -17,38 +17,49 @@ void EventFile::Save(const colPlents& plents, const std::string& sFile)
 
 // The file is read apart from the present events, so that a load that fails
 // half-way leaves them as they were.
-void EventFile::Load(colPlents& plents, const std::string& sFile, std::vector<std::string>& notices)
+std::optional<int64_t> EventFile::Load(colPlents& plents, const std::string& sFile, std::vector<std::string>& notices)
 {
     colPlents loaded;
+    std::optional<int64_t> end;
     try {
-        Read(loaded, sFile, notices);
+        end = Read(loaded, sFile, notices);
     } catch (const Platform::AutomationError& e) {
         if (e.number() == Platform::Err::DuplicateKey) Adopt(plents, loaded);
         throw;
     }
     Adopt(plents, loaded);
+    return end;
 }
 
-void EventFile::Read(colPlents& plents, const std::string& sFile, std::vector<std::string>& notices)
+std::optional<int64_t> EventFile::Read(colPlents& plents, const std::string& sFile, std::vector<std::string>& notices)
 {
     CLoadSaveObject stream;
     stream.setFileName(sFile);
+    std::optional<int64_t> end;
     try {
-        read(plents, stream);
+        end = read(plents, stream);
     } catch (...) {
         notices.insert(notices.end(), stream.Notices().begin(), stream.Notices().end());
         throw;
     }
     notices.insert(notices.end(), stream.Notices().begin(), stream.Notices().end());
+    return end;
 }
 
-void EventFile::read(colPlents& plents, CLoadSaveObject& stream)
+// A peek leaves the stream where the next header starts.
+std::optional<int64_t> EventFile::read(colPlents& plents, CLoadSaveObject& stream)
 {
-    if (!FileSection::Begin(stream, ClassName)) return;
+    std::optional<int64_t> end;
+    if (!FileSection::Begin(stream, ClassName)) return end;
     for (std::string next; FileSection::Peek(stream, next);) {
-        if (next != colPlents::ClassName) return stream.addNotice("Invalid header '" + next + "' in " + stream.FileName());
+        if (next != colPlents::ClassName) {
+            stream.addNotice("Invalid header '" + next + "' in " + stream.FileName());
+            return end;
+        }
         plents.Load(stream);
+        end = stream.Position();
     }
+    return end;
 }
 
 // Stops with the duplicate-key error at the first identifier already present.

@@ -1,4 +1,6 @@
 #pragma once
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,12 +23,16 @@ public:
     // that is already present ends it with the duplicate-key error. Either
     // way the events read before stay. A file that does not begin with a
     // header loads nothing and reports nothing. Any other failure, a file
-    // cut short among them, adds nothing at all.
-    static void Load(colPlents& plents, const std::string& sFile, std::vector<std::string>& notices);
+    // cut short among them, adds nothing at all. Answers the byte where the
+    // events' section ended, or nothing when the file had none: a whole
+    // file ends there.
+    static std::optional<int64_t> Load(colPlents& plents, const std::string& sFile,
+                                       std::vector<std::string>& notices);
 
 private:
-    static void Read(colPlents& plents, const std::string& sFile, std::vector<std::string>& notices);
-    static void read(colPlents& plents, CLoadSaveObject& stream);
+    static std::optional<int64_t> Read(colPlents& plents, const std::string& sFile,
+                                       std::vector<std::string>& notices);
+    static std::optional<int64_t> read(colPlents& plents, CLoadSaveObject& stream);
     static void Adopt(colPlents& plents, colPlents& loaded);
 };
 

@@ -10,7 +10,6 @@
 
 #include "CLoadSaveObject.h"
 #include "FileSection.h"
-#include "ModelRevision.h"
 #include "Platform/automation/AutomationError.h"
 #include "Platform/automation/RuntimeError.h"
 #include "Platform/text/TextKey.h"
@@ -101,7 +100,6 @@ public:
             if (it == items_.end()) Platform::Raise(Platform::Err::MissingElement, "Collection.Remove");
             items_.erase(it);
         }
-        ModelRevision::collectionChanged();
     }
     void Remove(int64_t position)
     {
@@ -113,7 +111,6 @@ public:
             }
         }
         items_.erase(items_.begin() + (position - 1));
-        ModelRevision::collectionChanged();
     }
 
     const_iterator begin() const { return const_iterator(items_.begin()); }
@@ -169,7 +166,6 @@ protected:
             items_.insert(at, Entry{element, std::move(folded)});
             if (items_.size() == IndexedFrom) buildIndex();
         }
-        ModelRevision::collectionChanged();
         return element;
     }
 

@@ -1,6 +1,5 @@
 #include "EventFileReload.h"
 
-#include "EventFileSize.h"
 #include "RunStateFile.h"
 #include "Plent/model/EventFile.h"
 #include "Platform/automation/AutomationError.h"
@@ -13,13 +12,14 @@ std::shared_ptr<colPlents> EventFileReload::load(const std::string& path)
     const int64_t size = Platform::FileIdentity::of(path).size;
     auto events = std::make_shared<colPlents>();
     std::vector<std::string> notices;
+    std::optional<int64_t> end;
     try {
-        EventFile::Load(*events, path, notices);
+        end = EventFile::Load(*events, path, notices);
     } catch (const Platform::AutomationError& e) {
         throw e.withSource(Source);
     }
     if (!notices.empty()) Platform::Raise(RunStateFile::InvalidFormat, Source, notices.front());
-    if (EventFileSize::of(*events) != size)
+    if (end != size)
         Platform::Raise(RunStateFile::InvalidFormat, Source,
                         "'" + path + "' is no complete event file (" + std::to_string(size) + " bytes)");
     return events;

@@ -9,9 +9,9 @@ namespace Plent {
 // Reads an event file that changed while the runner runs into a collection
 // of its own. Unlike the first load, which takes what it can and announces
 // the rest, a reload takes the file only when it is whole: anything the
-// loader would announce, any error, and a size other than the size of what
-// was read make it fail, so that a half-written file never replaces the
-// events the runner has.
+// loader would announce, any error, and a file that goes on after its
+// events' section (or has none) make it fail, so that a half-written file
+// never replaces the events the runner has.
 class EventFileReload {
 public:
     static constexpr const char* Source = "EventFileReload";

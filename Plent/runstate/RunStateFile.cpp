@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <limits>
 
+#include "Plent/files/RunnerFiles.h"
 #include "Platform/automation/AutomationError.h"
 #include "Platform/automation/RuntimeError.h"
 #include "Platform/files/ReplacementFile.h"
@@ -118,7 +119,7 @@ private:
 
 std::string RunStateFile::pathFor(const std::string& eventFile)
 {
-    return std::filesystem::path(eventFile).replace_extension(".state").string();
+    return RunnerFiles::stateOf(eventFile);
 }
 
 std::optional<RunState> RunStateFile::read(const std::string& path)

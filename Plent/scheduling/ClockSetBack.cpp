@@ -22,11 +22,11 @@ bool inStrideBefore(const CPlent& event, DateTime now)
 
 } // namespace
 
-void ClockSetBack::seen(colPlents& events, DateTime now, ExceptionDates& table)
+bool ClockSetBack::seen(const colPlents& events, DateTime now, ExceptionDates& table)
 {
     const bool wentBack = last_ && now < *last_;
     last_ = now;
-    if (!wentBack) return;
+    if (!wentBack) return false;
     const NextStartRule rule(table);
     for (const auto& event : events) {
         if (!inStrideBefore(*event, now)) continue;
@@ -36,6 +36,7 @@ void ClockSetBack::seen(colPlents& events, DateTime now, ExceptionDates& table)
         } catch (const Platform::AutomationError&) {
         }
     }
+    return true;
 }
 
 } // namespace Plent

@@ -17,8 +17,8 @@ namespace Plent {
 class ClockSetBack {
 public:
     // Called with the now of every hand-out; moves the frequent events when
-    // now lies before the now of the call before.
-    void seen(colPlents& events, Platform::DateTime now, ExceptionDates& table);
+    // now lies before the now of the call before, and then says so.
+    bool seen(const colPlents& events, Platform::DateTime now, ExceptionDates& table);
 
 private:
     std::optional<Platform::DateTime> last_;

@@ -23,10 +23,10 @@ struct Moment {
 
 } // namespace
 
-std::shared_ptr<CPlent> DueIndex::firstDue(const colPlents& events, Platform::DateTime now, size_t from,
-                                           size_t& position)
+std::shared_ptr<CPlent> DueIndex::firstDue(const colPlents& events, uint64_t revision, Platform::DateTime now,
+                                           size_t from, size_t& position)
 {
-    sync(events);
+    sync(events, revision);
     release(now.seconds());
     const auto it = ready_.lower_bound(from);
     if (it == ready_.end()) return nullptr;
@@ -34,21 +34,21 @@ std::shared_ptr<CPlent> DueIndex::firstDue(const colPlents& events, Platform::Da
     return events.Item(static_cast<int64_t>(position) + 1);
 }
 
-void DueIndex::changedHere(const CPlent& event, uint64_t revisionBefore)
+void DueIndex::changedHere(const CPlent& event, uint64_t before, uint64_t after)
 {
-    if (!events_ || seen_ != revisionBefore) return;
+    if (!events_ || seen_ != before) return;
     const auto found = positionOf_.find(&event);
     if (found == positionOf_.end()) return invalidate();
     unfile(found->second);
     file(found->second, event);
-    seen_ = ModelRevision::Events();
+    seen_ = after;
 }
 
-void DueIndex::sync(const colPlents& events)
+void DueIndex::sync(const colPlents& events, uint64_t revision)
 {
-    if (events_ == &events && seen_ == ModelRevision::Events()) return;
+    if (events_ == &events && seen_ == revision) return;
     events_ = &events;
-    seen_ = ModelRevision::Events();
+    seen_ = revision;
     waiting_.clear();
     ready_.clear();
     readyAt_ = Never;
@@ -79,9 +79,9 @@ void DueIndex::unfile(size_t position)
     start.reset();
 }
 
-std::optional<DateTime> DueIndex::earliestChange(const colPlents& events, DateTime poll)
+std::optional<DateTime> DueIndex::earliestChange(const colPlents& events, uint64_t revision, DateTime poll)
 {
-    sync(events);
+    sync(events, revision);
     release(poll.seconds());
     // Compared as days, which costs far less than a conversion per event.
     const double passed = static_cast<double>(poll.seconds() - 1) / DateTime::SecondsPerDay;

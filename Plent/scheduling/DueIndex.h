@@ -15,18 +15,20 @@ namespace Plent {
 
 // The events' next starts in time order, so that a poll finds the due
 // events without visiting the others. Only events neither finished nor
-// stopped, and with an identifier, are filed. The index follows the collection by the model's
-// revision: any change it was not told about makes it file all events
-// again at the next look; its owner's own changes to one event refile that
-// event alone.
+// stopped, and with an identifier, are filed. The index follows the
+// collection by its owner's revision of the events: any change it was not
+// told about makes it file all events again at the next look; its owner's
+// own changes to one event refile that event alone.
 class DueIndex {
 public:
     // The event of the lowest list position (0-based) at or after from whose
     // next start has come at now, and that position; nothing when none.
-    std::shared_ptr<CPlent> firstDue(const colPlents& events, Platform::DateTime now, size_t from, size_t& position);
-    // The owner changed this event (still in the collection); revisionBefore
-    // is the model's revision before that change.
-    void changedHere(const CPlent& event, uint64_t revisionBefore);
+    // The events are at revision.
+    std::shared_ptr<CPlent> firstDue(const colPlents& events, uint64_t revision, Platform::DateTime now, size_t from,
+                                     size_t& position);
+    // The owner changed this event (still in the collection), which moved the
+    // revision of the events from before to after.
+    void changedHere(const CPlent& event, uint64_t before, uint64_t after);
     // Everything is to be filed again at the next look.
     void invalidate() { events_ = nullptr; }
 
@@ -40,12 +42,12 @@ public:
     // its start, and a delay of 0 or less is no window, whose end changes
     // nothing); the due ones are visited, and after a poll that handed out
     // all it could there are none.
-    std::optional<Platform::DateTime> earliestChange(const colPlents& events, Platform::DateTime poll);
+    std::optional<Platform::DateTime> earliestChange(const colPlents& events, uint64_t revision, Platform::DateTime poll);
 
 private:
     static constexpr int64_t Never = std::numeric_limits<int64_t>::min();
 
-    void sync(const colPlents& events);
+    void sync(const colPlents& events, uint64_t revision);
     void file(size_t position, const CPlent& event);
     void unfile(size_t position);
     void release(int64_t now);

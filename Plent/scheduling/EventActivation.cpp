@@ -16,7 +16,7 @@ bool oncePerRunOrOnce(const CPlent& event)
 
 std::optional<HandOut> EventActivation::next()
 {
-    schedule_.clock_.seen(schedule_.Events(), now_, dates_);
+    if (schedule_.clock_.seen(*schedule_.events_, now_, dates_)) schedule_.changedHere();
     if (!hold_) return handOutNext();
     if (!schedule_.notices_.empty()) {
         HandOut notice = std::move(schedule_.notices_.front());
@@ -42,14 +42,17 @@ std::optional<HandOut> EventActivation::handOutNext()
     if (!event) return std::nullopt;
     HandOut handOut{event->Identifier(), event->Description(), event->Parameter(), alarm,
                     {event->NextStart(), event->Delay(), event->DelayMode(), handedOutLate_}, {}};
-    const uint64_t before = ModelRevision::Events();
+    // Counted as changed first, so that a rule that fails half-way leaves
+    // nothing that still looks current.
+    const uint64_t before = schedule_.revision_;
+    schedule_.changedHere();
     current_ = event.get();
-    if (event->DeleteAfterDone()) schedule_.Events().Remove(handOut.identifier);
+    if (event->DeleteAfterDone()) schedule_.events_->Remove(handOut.identifier);
     else recordHandOut(*event, alarm);
     current_ = nullptr;
     schedule_.held_.handedOut(*event);
-    schedule_.startup_.changedHere(before);
-    if (!event->DeleteAfterDone()) schedule_.index_.changedHere(*event, before);
+    schedule_.startup_.changedHere(before, schedule_.revision_);
+    if (!event->DeleteAfterDone()) schedule_.index_.changedHere(*event, before, schedule_.revision_);
     return handOut;
 }
 
@@ -67,7 +70,7 @@ std::optional<HandOut> EventActivation::held(const CPlent& event, const Platform
 // those that have no next start.
 void EventActivation::recordHandOut(CPlent& event, bool alarm)
 {
-    NextStartRule(dates_).advance(event, now_);
+    NextStartRule(dates_, nullptr, &schedule_.masks_).advance(event, now_);
     event.setLastStart(now_.toDate());
     event.setStatus(alarm ? Status::Alarm : Status::Done);
     if (oncePerRunOrOnce(event)) event.setFinished(true);
@@ -75,10 +78,10 @@ void EventActivation::recordHandOut(CPlent& event, bool alarm)
 
 std::shared_ptr<CPlent> EventActivation::dueEvent(bool& alarm)
 {
-    const colPlents& events = schedule_.Events();
+    const colPlents& events = *schedule_.events_;
     size_t position = 0;
     for (size_t from = 0;; from = position + 1) {
-        const auto event = schedule_.index_.firstDue(events, now_, from, position);
+        const auto event = schedule_.index_.firstDue(events, schedule_.revision_, now_, from, position);
         if (!event) return nullptr;
         if (schedule_.held_.holds(*event)) continue;
         handedOutLate_ = foundLate(*event);
@@ -103,13 +106,14 @@ bool EventActivation::foundLate(const CPlent& event) const
 // A once-only start seen as done will not come again.
 void EventActivation::seeAsDone(CPlent& event)
 {
-    const uint64_t before = ModelRevision::Events();
+    const uint64_t before = schedule_.revision_;
+    schedule_.changedHere();
     current_ = &event;
-    NextStartRule(dates_).advance(event, now_);
+    NextStartRule(dates_, nullptr, &schedule_.masks_).advance(event, now_);
     current_ = nullptr;
     event.setStatus(Status::SeenAsDone);
     if (oncePerRunOrOnce(event)) event.setFinished(true);
-    schedule_.index_.changedHere(event, before);
+    schedule_.index_.changedHere(event, before, schedule_.revision_);
 }
 
 } // namespace Plent

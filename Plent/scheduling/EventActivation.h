@@ -25,18 +25,19 @@ public:
         : schedule_(schedule), now_(now), dates_(schedule.table_, schedule.tablePath_, now),
           hold_(onTableFailure == TableFailure::Hold)
     {
+        schedule_.masks_.seen(schedule_.elsewhere_);
     }
 
     // Nothing when no event is to be started now. When holding, also a held
     // hand-out for what is to be told: an event without identifier (once
     // per load) and an event newly held.
     std::optional<HandOut> next();
+
+private:
     // The first due event. An event found Delay minutes or more after its
     // start is left to its DelayMode: handed out, seen as done (not handed
     // out, moved on, Status 2) or handed out with the alarm set.
     std::shared_ptr<CPlent> dueEvent(bool& alarm);
-
-private:
     std::optional<HandOut> handOutNext();
     std::optional<HandOut> held(const CPlent& event, const Platform::AutomationError& failure);
     bool foundLate(const CPlent& event) const;

@@ -27,7 +27,10 @@ class NextStartRule {
 public:
     static constexpr int SearchYears = 400;
 
-    explicit NextStartRule(ExceptionDates& table, StartTrace* trace = nullptr) : unless_(table), trace_(trace) {}
+    explicit NextStartRule(ExceptionDates& table, StartTrace* trace = nullptr, UnlessMasks* masks = nullptr)
+        : unless_(table, masks), trace_(trace)
+    {
+    }
 
     void advance(CPlent& event, Platform::DateTime now) const;
     // An event on a grid of minutes or hours after the clock went back to

@@ -10,14 +10,20 @@ namespace Plent {
 
 colPlents& Schedule::Events()
 {
-    if (!events_) events_ = std::make_shared<colPlents>();
+    changedElsewhere();
     return *events_;
+}
+
+void Schedule::changedElsewhere()
+{
+    ++revision_;
+    ++elsewhere_;
 }
 
 void Schedule::setEvents(std::shared_ptr<colPlents> events)
 {
-    events_ = std::move(events);
-    index_.invalidate();
+    events_ = events ? std::move(events) : std::make_shared<colPlents>();
+    changedElsewhere();
     noticeUnnamed();
 }
 
@@ -35,7 +41,7 @@ void Schedule::noticeUnnamed()
 {
     notices_.clear();
     int32_t position = 0;
-    for (const auto& e : Events()) {
+    for (const auto& e : *events_) {
         ++position;
         if (!e->Identifier().empty()) continue;
         notices_.push_back({{}, e->Description(), e->Parameter(), false, {e->NextStart(), e->Delay(), e->DelayMode(), false},
@@ -44,30 +50,37 @@ void Schedule::noticeUnnamed()
     }
 }
 
-std::shared_ptr<CPlent> Schedule::startupEvent() { return startup_.next(Events()); }
-
-void Schedule::resetStartupEvents() { startup_.reset(Events()); }
-
-std::shared_ptr<CPlent> Schedule::dueEvent(Platform::DateTime now, bool& alarm)
+std::shared_ptr<CPlent> Schedule::startupEvent()
 {
-    return EventActivation(*this, now).dueEvent(alarm);
+    resetStartupEvents();
+    return startup_.next(*events_, revision_);
+}
+
+void Schedule::resetStartupEvents()
+{
+    if (startup_.ResetDone()) return;
+    startup_.reset(*events_);
+    changedHere();
 }
 
 std::optional<Platform::DateTime> Schedule::earliestChange(Platform::DateTime poll)
 {
-    return index_.earliestChange(Events(), poll);
+    return index_.earliestChange(*events_, revision_, poll);
 }
 
 void Schedule::calcNextStart(CPlent& event, Platform::DateTime now, StartTrace* trace)
 {
     TableDates dates(table_, tablePath_, now);
-    NextStartRule(dates, trace).advance(event, now);
+    masks_.seen(elsewhere_);
+    changedHere();
+    NextStartRule(dates, trace, &masks_).advance(event, now);
 }
 
 bool Schedule::checkUnless(const CPlent& event, Platform::DateTime now)
 {
     TableDates dates(table_, tablePath_, now);
-    return UnlessCheck(dates).holds(event, Platform::DateTime::fromDate(event.NextStart()));
+    masks_.seen(elsewhere_);
+    return UnlessCheck(dates, &masks_).holds(event, Platform::DateTime::fromDate(event.NextStart()));
 }
 
 bool Schedule::inTable(const std::string& file, Platform::Date date, Platform::DateTime now)
@@ -86,6 +99,6 @@ void Schedule::load(const std::string& file, std::vector<std::string>& notices)
     noticeUnnamed();
 }
 
-void Schedule::save(const std::string& file) { EventFile::Save(Events(), file); }
+void Schedule::save(const std::string& file) { EventFile::Save(*events_, file); }
 
 } // namespace Plent

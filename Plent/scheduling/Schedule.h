@@ -11,6 +11,7 @@
 #include "Plent/model/colPlents.h"
 #include "StartTrace.h"
 #include "StartupPass.h"
+#include "UnlessMasks.h"
 
 namespace Plent {
 
@@ -22,9 +23,22 @@ class Schedule {
 public:
     using HandOut = Plent::HandOut;
 
-    explicit Schedule(FixedDateTable::DateParser parseDate) : table_(std::move(parseDate)) {}
+    explicit Schedule(FixedDateTable::DateParser parseDate)
+        : table_(std::move(parseDate)), events_(std::make_shared<colPlents>())
+    {
+    }
 
+    // The events, to change: whatever the caller does with them counts as a
+    // change of the events, their rules or their order, so that what the
+    // schedule keeps about them (the due index, the start-up scan, the
+    // rules' masks) is built again at its next look. A record kept from
+    // here and changed later is to be changed after asking again.
     colPlents& Events();
+    // The events, to read.
+    const colPlents& Events() const { return *events_; }
+    // Moves on with every change to the events.
+    uint64_t Revision() const { return revision_; }
+    // None stands for no events.
     void setEvents(std::shared_ptr<colPlents> events);
 
     const std::string& TablePath() const { return tablePath_; }
@@ -42,7 +56,6 @@ public:
     std::optional<HandOut> nextHandOut(Platform::DateTime now);
     std::shared_ptr<CPlent> startupEvent();
     void resetStartupEvents();
-    std::shared_ptr<CPlent> dueEvent(Platform::DateTime now, bool& alarm);
 
     // See DueIndex::earliestChange.
     std::optional<Platform::DateTime> earliestChange(Platform::DateTime poll);
@@ -63,6 +76,10 @@ private:
     // An event without identifier cannot be handed out; the next hand-outs
     // say so, once for each load.
     void noticeUnnamed();
+    // The schedule changed the events itself, which touches no rule.
+    void changedHere() { ++revision_; }
+    // Somebody else may have changed anything.
+    void changedElsewhere();
 
     FixedDateTable table_;
     std::string tablePath_;
@@ -71,6 +88,10 @@ private:
     ClockSetBack clock_;
     HeldEvents held_;
     std::vector<HandOut> notices_;
+    uint64_t revision_ = 0;
+    // The masks follow the changes from elsewhere only.
+    uint64_t elsewhere_ = 0;
+    UnlessMasks masks_;
     // Declared last, so that the events go first.
     std::shared_ptr<colPlents> events_;
 };

@@ -10,13 +10,12 @@ bool waiting(const CPlent& event)
 }
 } // namespace
 
-std::shared_ptr<CPlent> StartupPass::next(const colPlents& events)
+std::shared_ptr<CPlent> StartupPass::next(const colPlents& events, uint64_t revision)
 {
     if (scanDone_) return nullptr;
-    reset(events);
-    if (scanned_ != &events || seen_ != ModelRevision::Events()) cursor_ = 0;
+    if (scanned_ != &events || seen_ != revision) cursor_ = 0;
     scanned_ = &events;
-    seen_ = ModelRevision::Events();
+    seen_ = revision;
     for (; cursor_ < static_cast<size_t>(events.Count()); ++cursor_) {
         const auto event = events.Item(static_cast<int64_t>(cursor_) + 1);
         if (waiting(*event)) return event;
@@ -36,9 +35,9 @@ void StartupPass::reset(const colPlents& events)
 
 // The events before the cursor were passed over or handed out, and a
 // hand-out finishes or removes its event, so the scan may go on there.
-void StartupPass::changedHere(uint64_t revisionBefore)
+void StartupPass::changedHere(uint64_t before, uint64_t after)
 {
-    if (seen_ == revisionBefore) seen_ = ModelRevision::Events();
+    if (seen_ == before) seen_ = after;
 }
 
 } // namespace Plent

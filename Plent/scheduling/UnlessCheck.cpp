@@ -8,7 +8,8 @@ UnlessCheck::Reason UnlessCheck::firstHolding(const CPlent& event, Platform::Dat
 {
     const std::shared_ptr<CUnless> rule = event.UnlessRef();
     if (!rule) return Reason::None;
-    const UnlessMask& mask = rule->Mask();
+    UnlessMask built;
+    const UnlessMask& mask = masks_ ? masks_->of(rule) : (built = UnlessMask::of(*rule));
     if (!hit) {
         if (mask.calendarHolds(at)) return Reason::Calendar;
     } else if ((*hit = mask.calendarHit(at)).test != UnlessHit::Test::None) {

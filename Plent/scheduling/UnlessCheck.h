@@ -5,6 +5,7 @@
 #include "Plent/model/CPlent.h"
 #include "Platform/dates/DateTime.h"
 #include "UnlessHit.h"
+#include "UnlessMasks.h"
 
 namespace Plent {
 
@@ -16,7 +17,9 @@ class UnlessCheck {
 public:
     enum class Reason { None, Calendar, TimeWindow, Table };
 
-    explicit UnlessCheck(ExceptionDates& table) : table_(table) {}
+    // With masks, the rules' masks are taken from there; without, each look
+    // builds its rule's mask afresh.
+    explicit UnlessCheck(ExceptionDates& table, UnlessMasks* masks = nullptr) : table_(table), masks_(masks) {}
 
     // The tests in their fixed order: every month, this month, weekday, the
     // daily time window (minute and hour repetitions only), the table. The
@@ -31,6 +34,7 @@ private:
     static bool timeWindowHolds(const CPlent& event, Platform::DateTime at);
 
     ExceptionDates& table_;
+    UnlessMasks* masks_;
 };
 
 } // namespace Plent

@@ -151,9 +151,19 @@ void ListWindowCommands::Exit()
     if (mayLeaveEvents()) window_.Unload();
 }
 
-void ListWindowCommands::markSaved() { changes_.markSaved(window_.EventFile()); }
+// A window is given its event file before its engine, which marks again;
+// without an engine it has no events to change.
+void ListWindowCommands::markSaved()
+{
+    const std::shared_ptr<CPlentEngine>& engine = window_.Engine();
+    changes_.markSaved(window_.EventFile(), engine ? engine->Revision() : 0);
+}
 
-bool ListWindowCommands::eventsChanged() const { return !window_.EventFile().empty() && changes_.eventsChanged(); }
+bool ListWindowCommands::eventsChanged() const
+{
+    const std::shared_ptr<CPlentEngine>& engine = window_.Engine();
+    return engine && !window_.EventFile().empty() && changes_.eventsChanged(engine->Revision());
+}
 
 bool ListWindowCommands::mayLeaveEvents()
 {

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <utility>
 
 #include "ListColumnWidths.h"
 #include "ListCommand.h"
@@ -98,6 +99,12 @@ std::string frmShowPlents::Text(int16_t msgNr, const std::string& design)
     return Msg ? Msg->GetString(hMsg_, msgNr, design) : design;
 }
 
+void frmShowPlents::setEngine(std::shared_ptr<CPlentEngine> engine)
+{
+    engine_ = std::move(engine);
+    commands_->markSaved();
+}
+
 void frmShowPlents::setEventFile(std::string eventFile)
 {
     eventFile_ = std::move(eventFile);
@@ -183,7 +190,7 @@ void frmShowPlents::fitColumnsOnce()
 {
     if (columnsFitted_ || !engine_) return;
     columnsFitted_ = true;
-    ListColumnWidths::fit(*lvwPlents, engine_->Plents(), rowTexts_);
+    ListColumnWidths::fit(*lvwPlents, std::as_const(*engine_).Plents(), rowTexts_);
     openWideEnough();
 }
 
@@ -206,7 +213,7 @@ void frmShowPlents::openWideEnough()
 QList<QStringList> frmShowPlents::rows()
 {
     if (!engine_) return {};
-    QList<QStringList> made = rowTexts_.rows(engine_->Plents());
+    QList<QStringList> made = rowTexts_.rows(std::as_const(*engine_).Plents());
     for (QStringList& row : made) row.append(results_.of(row.front().toStdString()));
     return made;
 }
@@ -302,7 +309,7 @@ void frmShowPlents::lvwPlents_RowChosen(int row)
 std::shared_ptr<CPlent> frmShowPlents::selectedEvent() const
 {
     if (selectedIdentifier_.empty() || !engine_) return nullptr;
-    return engine_->Plents().Item(selectedIdentifier_);
+    return std::as_const(*engine_).Plents().Item(selectedIdentifier_);
 }
 
 // Open and Save are never disabled, only hidden without an event file; the

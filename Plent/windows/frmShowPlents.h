@@ -50,7 +50,8 @@ public:
 
     // Members for the engine library only.
     const std::shared_ptr<CPlentEngine>& Engine() const { return engine_; }
-    void setEngine(std::shared_ptr<CPlentEngine> engine) { engine_ = std::move(engine); }
+    // The events it is given are those of its event file, as saved.
+    void setEngine(std::shared_ptr<CPlentEngine> engine);
     bool EditAllowed() const { return editAllowed_; }
     void setEditAllowed(bool editAllowed) { editAllowed_ = editAllowed; }
     const std::string& EventFile() const { return eventFile_; }

@@ -24,6 +24,7 @@
 #include "Platform/ui/ActiveBar.h"
 #include "Platform/boxes/MessageBox.h"
 #include "Platform/ui/ReportList.h"
+#include "support/MessageBoxRecorder.h"
 #include "RunnerDirectory.h"
 #include "SingleRunner.h"
 #include "support/QtAppEnvironment.h"
@@ -81,23 +82,20 @@ protected:
         if (const char* previous = std::getenv(Platform::Registry::EnvironmentVariable)) previousRegistry_ = previous;
         setenv(Platform::Registry::EnvironmentVariable, registry_.path().toUtf8().constData(), 1);
         ASSERT_EQ(Platform::RegisterServerModule(kalvor()), Platform::S_OK);
-        previousBox_ = Platform::MessageBox::setHandler(
-            [this](const std::string& text, const std::string&) { boxes.push_back(text); });
     }
     void TearDown() override
     {
-        Platform::MessageBox::setHandler(previousBox_);
         Platform::RegisterServerModule(kalvor(), true);
         setenv(Platform::Registry::EnvironmentVariable, previousRegistry_.c_str(), 1);
     }
     static fs::path kalvor() { return fs::path(PELMOR_BUILD_DIR) / "libKalvor.so"; }
 
-    std::vector<std::string> boxes;
+    TestSupport::MessageBoxRecorder recorder_;
+    std::vector<std::string>& boxes = recorder_.texts;
 
 private:
     QTemporaryDir registry_;
     std::string previousRegistry_;
-    Platform::MessageBox::Handler previousBox_;
 };
 
 TEST_F(PelmorEditSession, AnEventSavedInItIsStartedByTheRunner)

@@ -12,9 +12,9 @@
 
 namespace {
 
-const char* const DeliveredFiles[] = {"Pelmor",          "PelmorEdit",         "libKalvor.so",         "libPlentEngine.so",
-                                      "libPlentCore.so", "libPlatform.so",     "libPlatformCore.so",   "libPlatformLocale.so",
-                                      "Pelmor.dll",      "Pelmor.de.dll",      "pelmor-regsvr"};
+const char* const DeliveredFiles[] = {"Pelmor",         "PelmorEdit",        "libKalvor.so",         "libPlentEngine.so",
+                                      "libPlatform.so", "libPlatformCore.so", "libPlatformLocale.so", "Pelmor.dll",
+                                      "Pelmor.de.dll",  "pelmor-regsvr"};
 
 } // namespace
 

@@ -16,6 +16,7 @@
 #include "Platform/ui/SessionEnd.h"
 #include "RecordingForm.h"
 #include "support/QtAppEnvironment.h"
+#include "support/SessionEndReset.h"
 
 using Platform::Form;
 using Platform::SessionEnd;
@@ -31,8 +32,7 @@ struct StubbornForm : RecordingForm<Base> {
 };
 
 class SessionEndTest : public ::testing::Test {
-protected:
-    void TearDown() override { SessionEnd::reset(); }
+    TestSupport::SessionEndReset sessionEnd_;
 };
 
 } // namespace

@@ -207,12 +207,9 @@ TEST_F(EventEditing, AFailedUpdateWhoseSuccessorWentMeanwhilePutsTheOldEventLast
     old->Unless().setFromTable(true);
     addEvent(*engine, "b", RetryMode::Once, 0, at(2024, 4, 1));
     engine->setUnlessTable((std::filesystem::temp_directory_path() / "EventEditingTest-no-such.tab").string());
-    const auto recorder = Platform::MessageBox::setHandler([&](const std::string&, const std::string&) {
-        engine->Remove("b");
-    });
+    boxes.whenShown = [&] { engine->Remove("b"); };
     editors.then(confirm);
     const int error = errorOf([&] { engine->Update("holidays"); });
-    Platform::MessageBox::setHandler(recorder);
 
     EXPECT_EQ(error, Platform::Err::FileNotFound) << "the transfer's own error, not the re-insertion's";
     EXPECT_EQ(identifiers(), (std::vector<std::string>{"a", "holidays"}));

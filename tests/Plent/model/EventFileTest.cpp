@@ -5,7 +5,6 @@
 #include "Plent/scheduling/Schedule.h"
 #include "Platform/locale/LocaleDates.h"
 #include "Plent/model/EventFile.h"
-#include "Platform/files/UserDirectory.h"
 
 using namespace fixtures;
 using namespace Plent;
@@ -66,12 +65,6 @@ TEST_F(EventFileTest, AnEmptyEngineIsTheTwoHeadersAndLoadsAsNothing)
     EXPECT_EQ(loaded("").Count(), 0);
     EXPECT_EQ(loaded("not an event file").Count(), 0);
     EXPECT_TRUE(messages.texts.empty());
-}
-
-// A user's first start gets the file the engine itself writes for no events.
-TEST_F(EventFileTest, TheFirstStartsEventFileIsTheEmptyEngines)
-{
-    EXPECT_EQ(Platform::UserDirectory::emptyEventFile(), saved());
 }
 
 TEST_F(EventFileTest, SectionSizesFollowTheirStrings)

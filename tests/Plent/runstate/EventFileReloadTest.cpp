@@ -7,7 +7,6 @@
 #include "Plent/engine/CPlentEngine.h"
 #include "Plent/model/EventFile.h"
 #include "Plent/runstate/EventFileReload.h"
-#include "Plent/runstate/EventFileSize.h"
 #include "Plent/runstate/PollRecorder.h"
 #include "Platform/automation/AutomationError.h"
 #include "Platform/files/FileIdentity.h"
@@ -61,7 +60,9 @@ TEST_F(EventFileReloadTest, TakesAWholeFile)
 {
     const auto events = EventFileReload::load(file_);
     EXPECT_EQ(events->Count(), 2);
-    EXPECT_EQ(EventFileSize::of(*events), Platform::FileIdentity::of(file_).size);
+    colPlents loaded;
+    std::vector<std::string> notices;
+    EXPECT_EQ(EventFile::Load(loaded, file_, notices), Platform::FileIdentity::of(file_).size);
 }
 
 // A cut at the end of a section (between two events, or after the last

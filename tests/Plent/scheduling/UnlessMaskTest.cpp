@@ -2,8 +2,10 @@
 
 #include <random>
 #include <string>
+#include <utility>
 
 #include "Plent/model/CUnless.h"
+#include "Plent/scheduling/Schedule.h"
 #include "Plent/scheduling/UnlessMask.h"
 #include "SchedulingFixtures.h"
 
@@ -72,21 +74,28 @@ TEST(UnlessMask, AgreesWithTheCollectionLookUpsOnEveryDayOfALeapAndACommonYear)
     }
 }
 
-TEST(UnlessMask, FollowsEveryChangeToTheRule)
+// The schedule keeps the masks of its rules; whatever is changed through
+// its events is seen by the next check.
+TEST(UnlessMask, TheScheduleFollowsEveryChangeToARule)
 {
-    CUnless rule;
-    EXPECT_TRUE(rule.Mask().empty());
-    auto month = rule.Months().Add(std::make_shared<CMonth>(), "2");
-    auto last = month->Days().Add(std::make_shared<CDay>(), "32");
-    EXPECT_FALSE(rule.Mask().day(2, 32));
-    last->setDay(32);
-    EXPECT_TRUE(rule.Mask().day(2, 32));
-    EXPECT_TRUE(rule.Mask().calendarHolds(at(2024, 2, 29)));
-    EXPECT_FALSE(rule.Mask().calendarHolds(at(2023, 2, 28).addDays(-1)));
-    month->Days().Remove("32");
-    EXPECT_TRUE(rule.Mask().empty());
-    rule.WeekDays().Add(std::make_shared<CWeekDay>(), "1")->setWeekDay(1);
-    EXPECT_TRUE(rule.Mask().weekDay(1));
-    rule.setFromTable(true);
-    EXPECT_TRUE(rule.Mask().fromTable());
+    Schedule schedule(nullptr);
+    schedule.Events().Add(std::make_shared<CPlent>(), "e");
+    const auto rule = [&]() -> CUnless& { return schedule.Events().Item("e")->Unless(); };
+    const auto holdsOn = [&](DateTime day) {
+        const auto e = std::as_const(schedule).Events().Item("e");
+        e->setNextStart(day.addHours(13).toDate());
+        return schedule.checkUnless(*e, day);
+    };
+    EXPECT_FALSE(holdsOn(at(2024, 2, 29)));
+    rule().Months().Add(std::make_shared<CMonth>(), "2")->Days().Add(std::make_shared<CDay>(), "32");
+    EXPECT_FALSE(holdsOn(at(2024, 2, 29)));
+    rule().Months().Item("2")->Days().Item("32")->setDay(32);
+    EXPECT_TRUE(holdsOn(at(2024, 2, 29)));
+    EXPECT_FALSE(holdsOn(at(2023, 2, 28).addDays(-1)));
+    rule().Months().Item("2")->Days().Remove("32");
+    EXPECT_FALSE(holdsOn(at(2024, 2, 29)));
+    rule().WeekDays().Add(std::make_shared<CWeekDay>(), "1")->setWeekDay(1);
+    EXPECT_TRUE(holdsOn(at(2026, 12, 6))); // a Sunday
+    rule().setFromTable(true);
+    EXPECT_TRUE(UnlessMask::of(rule()).fromTable());
 }

@@ -5,9 +5,12 @@
 
 #include <QFile>
 
+#include <utility>
+
 #include "Platform/modules/Library.h"
 #include "Platform/modules/ModulePath.h"
 #include "Platform/ui/SessionEnd.h"
+#include "support/SessionEndReset.h"
 
 using namespace ListWindowFixtures;
 namespace Status = Plent::Status;
@@ -101,15 +104,13 @@ TEST_F(ListWindowGuards, TheCloseBoxAsksForThePassword)
 // The program ends (a signal, the end of the session) while a dialog is up.
 class ListWindowAtTheEnd : public ListWindowGuards {
 protected:
-    void TearDown() override
-    {
-        ListWindowGuards::TearDown();
-        Platform::SessionEnd::reset();
-    }
     static TestSupport::ModalScript::Step endTheProgram()
     {
         return [](QWidget*) { Platform::SessionEnd::begin(); };
     }
+
+private:
+    TestSupport::SessionEndReset sessionEnd_;
 };
 
 TEST_F(ListWindowAtTheEnd, TheEditorClosesAsByCancelAndTheWindowWithoutThePassword)
@@ -242,7 +243,7 @@ TEST_F(ListWindowGuards, OpenReplacesTheEventsAndAMissingFileLeavesTheListEmpty)
     show(true);
     run("Open");
     EXPECT_EQ(rows(), (std::vector<std::string>{"x", "a"})) << "no duplicate: the old events went first";
-    EXPECT_EQ(engine->Plents().Item("a")->NextStart(), at(2026, 6, 1).toDate());
+    EXPECT_EQ(std::as_const(*engine).Plents().Item("a")->NextStart(), at(2026, 6, 1).toDate()) << "read, not changed";
 
     QFile::remove(QString::fromStdString(eventFile()));
     run("Open", Place::Menu);

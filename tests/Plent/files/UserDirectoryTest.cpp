@@ -7,11 +7,12 @@
 #include <fstream>
 #include <iterator>
 
+#include "Plent/files/UserDirectory.h"
+#include "Plent/model/EventFile.h"
 #include "Platform/automation/AutomationError.h"
 #include "Platform/automation/RuntimeError.h"
-#include "Platform/files/UserDirectory.h"
 
-using Platform::UserDirectory;
+using Plent::UserDirectory;
 namespace fs = std::filesystem;
 
 namespace {
@@ -26,6 +27,13 @@ protected:
     {
         std::ifstream in(file, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), {}};
+    }
+    // What the engine writes for no events.
+    std::string emptyEngine() const
+    {
+        const fs::path file = temp() / "empty.dat";
+        Plent::EventFile::Save(Plent::colPlents(), file.string());
+        return bytesOf(file);
     }
     static std::vector<fs::path> entriesOf(const fs::path& dir)
     {
@@ -71,9 +79,10 @@ TEST_F(UserDirectoryTest, TheFirstStartMakesTheDirectoryWithAnEmptyEventFileAndN
     const fs::path dir = temp() / "data" / "pelmor";
     UserDirectory::prepare(dir);
     EXPECT_EQ(entriesOf(temp() / "data"), (std::vector<fs::path>{dir, dir / "Pelmor.dat"}));
-    EXPECT_EQ(bytesOf(dir / "Pelmor.dat"), UserDirectory::emptyEventFile());
-    EXPECT_EQ(UserDirectory::emptyEventFile().size(), 33u);
-    EXPECT_EQ(fs::status(dir).permissions() & (fs::perms::group_all | fs::perms::others_all), fs::perms::none);
+    EXPECT_EQ(bytesOf(dir / "Pelmor.dat"), emptyEngine());
+    EXPECT_EQ(bytesOf(dir / "Pelmor.dat").size(), 33u);
+    for (const fs::path& made : {dir, dir / "Pelmor.dat"})
+        EXPECT_EQ(fs::status(made).permissions() & (fs::perms::group_all | fs::perms::others_all), fs::perms::none);
 }
 
 TEST_F(UserDirectoryTest, LaterStartsLeaveTheEventFileAlone)
@@ -87,7 +96,7 @@ TEST_F(UserDirectoryTest, LaterStartsLeaveTheEventFileAlone)
     // A directory that lost its event file gets an empty one again.
     fs::remove(dir / "Pelmor.dat");
     UserDirectory::prepare(dir);
-    EXPECT_EQ(bytesOf(dir / "Pelmor.dat"), UserDirectory::emptyEventFile());
+    EXPECT_EQ(bytesOf(dir / "Pelmor.dat"), emptyEngine());
 }
 
 // A file where a directory should be: the error says what and where.

@@ -1,20 +1,27 @@
 #include "UserDirectory.h"
 
-#include <fcntl.h>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
 #include <system_error>
 
+#include "Plent/model/EventFile.h"
 #include "Platform/automation/AutomationError.h"
 #include "Platform/automation/RuntimeError.h"
 #include "Platform/modules/ModulePath.h"
+#include "RunnerFiles.h"
 
 namespace fs = std::filesystem;
 
-namespace Platform {
+namespace Plent {
+
+using Platform::ErrorFromErrno;
+using Platform::ModulePath;
+using Platform::Raise;
+using Platform::RuntimeErrorText;
 
 namespace {
 
@@ -49,22 +56,22 @@ void makeDirectory(const fs::path& dir)
     fs::permissions(dir, fs::perms::owner_all, ec);
 }
 
-// Exclusive creation: a second program starting at the same moment finds
-// the file made and leaves it alone.
+// The engine writes the file beside its place, private from the start, and
+// it is linked into its place, which fails when a file is there: a second
+// program starting at the same moment finds the file made and leaves it
+// alone.
 void writeEmptyEventFile(const fs::path& file)
 {
-    const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd < 0) {
-        if (errno == EEXIST) return;
-        fail(errno, file);
+    const std::string fresh = file.string() + "." + std::to_string(::getpid()) + ".new";
+    try {
+        EventFile::Save(colPlents(), fresh);
+    } catch (const Platform::AutomationError& e) {
+        throw e.withSource(Source);
     }
-    const std::string bytes = UserDirectory::emptyEventFile();
-    const bool written = ::write(fd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
-    const int writeError = errno;
-    if (::close(fd) != 0 || !written) {
-        ::unlink(file.c_str());
-        fail(written ? EIO : writeError, file);
-    }
+    const bool linked = ::chmod(fresh.c_str(), S_IRUSR | S_IWUSR) == 0 && ::link(fresh.c_str(), file.c_str()) == 0;
+    const int error = errno;
+    ::unlink(fresh.c_str());
+    if (!linked && error != EEXIST) fail(error, file);
 }
 
 } // namespace
@@ -86,7 +93,7 @@ fs::path UserDirectory::runnerData()
 fs::path UserDirectory::locate(const fs::path& programDir, const Environment& environment)
 {
     std::error_code ec;
-    if (!programDir.empty() && fs::exists(programDir / EventFileName, ec)) return programDir;
+    if (!programDir.empty() && fs::exists(programDir / RunnerFiles::EventFileName, ec)) return programDir;
     if (!environment.pelmorHome.empty()) return fs::absolute(environment.pelmorHome, ec);
     const fs::path xdg(environment.xdgDataHome);
     if (xdg.is_absolute()) return xdg / "pelmor";
@@ -96,15 +103,13 @@ fs::path UserDirectory::locate(const fs::path& programDir, const Environment& en
 void UserDirectory::prepare(const fs::path& dir)
 {
     makeDirectory(dir);
-    std::error_code ec;
-    if (!fs::exists(dir / EventFileName, ec)) writeEmptyEventFile(dir / EventFileName);
+    prepareEventFile(dir / RunnerFiles::EventFileName);
 }
 
-// The engine's header followed by an empty event collection.
-std::string UserDirectory::emptyEventFile()
+void UserDirectory::prepareEventFile(const fs::path& file)
 {
-    static const char bytes[] = "9(\x0c\0CPlentEngine\0\0" "9(\x09\0colPlents\0\0";
-    return {bytes, sizeof bytes - 1};
+    std::error_code ec;
+    if (!fs::exists(file, ec)) writeEmptyEventFile(file);
 }
 
-} // namespace Platform
+} // namespace Plent

@@ -2,20 +2,20 @@
 #include <filesystem>
 #include <string>
 
-namespace Platform {
+namespace Plent {
 
-// Where the runner's files live: the event file "Pelmor.dat", the table
-// "Pelmor.tab" and whatever else the runner keeps. The programs and their
+// Where the runner's files live (see RunnerFiles): the event file, the
+// table and whatever else the runner keeps. The programs and their
 // libraries stay beside the executable either way.
 //
 // A portable tree (the build tree, or an installation with a prefix of the
-// user's own) holds "Pelmor.dat" beside the executable and keeps its files
-// there. A system installation keeps each user's files in $PELMOR_HOME, else
-// in $XDG_DATA_HOME/pelmor, else in ~/.local/share/pelmor; that directory is
-// made on first use with an empty event file in it.
+// user's own) holds the event file beside the executable and keeps its
+// files there. A system installation keeps each user's files in
+// $PELMOR_HOME, else in $XDG_DATA_HOME/pelmor, else in
+// ~/.local/share/pelmor; that directory is made on first use with an empty
+// event file in it.
 class UserDirectory {
 public:
-    static constexpr const char* EventFileName = "Pelmor.dat";
     static constexpr const char* HomeVariable = "PELMOR_HOME";
 
     // What the rule looks at besides the program's directory.
@@ -36,9 +36,8 @@ public:
     // Makes dir, when it is missing, and an empty event file in it, when
     // there is none; never touches an event file that is there.
     static void prepare(const std::filesystem::path& dir);
-
-    // The bytes of an event file without events.
-    static std::string emptyEventFile();
+    // The event file file, empty, when there is none; as prepare.
+    static void prepareEventFile(const std::filesystem::path& file);
 };
 
-} // namespace Platform
+} // namespace Plent
