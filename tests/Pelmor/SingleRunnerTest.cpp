@@ -51,21 +51,32 @@ QByteArray say(const QString& socket, const QByteArray& line)
 
 } // namespace
 
-TEST(SingleRunnerSocket, ShowRaisesAtMostOnceASecondAndStrangersAreNotHeard)
-{
+// A runner that holds a temporary directory and listens in its own
+// folder there, not in the session's runtime directory.
+class SingleRunnerSocket : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+        qunsetenv("XDG_RUNTIME_DIR");
+        ASSERT_FALSE(runner.take());
+        runner.listen();
+        qputenv("XDG_RUNTIME_DIR", runtime);
+        const QStringList sockets = folder.entryList({"pelmor-*"}, QDir::System);
+        ASSERT_EQ(sockets.size(), 1);
+        socket = folder.filePath(sockets.front());
+    }
+
     QTemporaryDir dir;
-    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-    qunsetenv("XDG_RUNTIME_DIR");
-    SingleRunner runner(dir.filePath("Pelmor.dat").toStdString());
-    ASSERT_FALSE(runner.take());
-    runner.listen();
-    qputenv("XDG_RUNTIME_DIR", runtime);
+    SingleRunner runner{dir.filePath("Pelmor.dat").toStdString()};
+    const QDir folder{dir.filePath("Pelmor.run")};
+    QString socket;
+};
+
+TEST_F(SingleRunnerSocket, ShowRaisesAtMostOnceASecondAndStrangersAreNotHeard)
+{
     int raised = 0;
     QObject::connect(&runner, &SingleRunner::showRequested, [&] { ++raised; });
-    const QDir folder(dir.filePath("Pelmor.run"));
-    const QStringList sockets = folder.entryList({"pelmor-*"}, QDir::System);
-    ASSERT_EQ(sockets.size(), 1);
-    const QString socket = folder.filePath(sockets.front());
 
     for (int i = 0; i < 5; ++i) EXPECT_EQ(say(socket, "show\n"), "ok\n");
     EXPECT_EQ(say(socket, "raise\n"), "unknown\n");
@@ -87,17 +98,8 @@ TEST(SingleRunnerSocket, ShowRaisesAtMostOnceASecondAndStrangersAreNotHeard)
 }
 
 // "start ID" runs the start handler and answers what it says.
-TEST(SingleRunnerSocket, StartAnswersWhatTheHandlerSays)
+TEST_F(SingleRunnerSocket, StartAnswersWhatTheHandlerSays)
 {
-    QTemporaryDir dir;
-    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-    qunsetenv("XDG_RUNTIME_DIR");
-    SingleRunner runner(dir.filePath("Pelmor.dat").toStdString());
-    ASSERT_FALSE(runner.take());
-    runner.listen();
-    qputenv("XDG_RUNTIME_DIR", runtime);
-    const QDir folder(dir.filePath("Pelmor.run"));
-    const QString socket = folder.filePath(folder.entryList({"pelmor-*"}, QDir::System).value(0));
 
     EXPECT_EQ(say(socket, "start backup\n"), "not running\n") << "no handler yet";
     std::vector<std::string> asked;
