@@ -18,15 +18,13 @@ constexpr int PollInterval = 5000;
 
 // What the run state and the followed event file have to say goes to
 // standard error, a line each; the runner goes on.
-void report(const std::string& lines)
+void report(const std::vector<std::string>& lines)
 {
-    if (lines.empty()) return;
     const std::string program = QApplication::applicationName().toStdString();
-    size_t start = 0;
-    for (size_t end; (end = lines.find('\n', start)) != std::string::npos; start = end + 1)
-        std::cerr << program << ": " << lines.substr(start, end - start) << '\n';
-    std::cerr << program << ": " << lines.substr(start) << std::endl;
+    for (const std::string& line : lines) std::cerr << program << ": " << line << std::endl;
 }
+
+void report(const std::string& line) { report(std::vector<std::string>{line}); }
 } // namespace
 
 frmPelmor::frmPelmor()
@@ -61,7 +59,7 @@ void frmPelmor::Init(Platform::ModuleHandle hMsg, bool background)
     background_ = background;
     const std::string prefix = Plent::UserDirectory::runnerData().string() + "/";
     Check(engine()->Init(hMsg, BaseOffset), "Init");
-    std::string lines;
+    std::vector<std::string> lines;
     Check(runner()->OpenEventFile(EventFilePath(), &lines), "OpenEventFile");
     report(lines);
     runs_ = std::make_unique<RunSupervisor>(EventFilePath(), hMsg);
@@ -180,7 +178,7 @@ void frmPelmor::showOutlook()
 // moment of the poll never lets the next one run an event again.
 void frmPelmor::poll()
 {
-    std::string lines;
+    std::vector<std::string> lines;
     Check(runner()->FollowEventFile(&lines), "FollowEventFile");
     report(lines);
     Check(runner()->BeginPoll(), "BeginPoll");
@@ -196,11 +194,11 @@ void frmPelmor::poll()
 // Also when a poll failed: what it handed out before has been started.
 void frmPelmor::saveRunState()
 {
-    std::string lines;
+    std::vector<std::string> lines;
     try {
         Check(runner()->SaveState(&lines), "SaveState");
     } catch (const Platform::AutomationError& error) {
-        lines += (lines.empty() ? "" : "\n") + error.report();
+        lines.push_back(error.report());
     }
     report(lines);
 }

@@ -79,7 +79,7 @@ public:
     CPlentEngine& engine() { return engine_; }
     void check(benchmark::State& state) const
     {
-        if (!report_.empty()) state.SkipWithError(report_.c_str());
+        if (!report_.empty()) state.SkipWithError(report_.front().c_str());
     }
 
 private:
@@ -88,7 +88,7 @@ private:
     std::string file_ = dir_.filePath("Pelmor.dat").toStdString();
     CPlentEngine engine_;
     RunnerSession session_;
-    std::string report_;
+    std::vector<std::string> report_;
 };
 
 // The poll's own hand-outs are not counted: only the recording around them

@@ -23,13 +23,13 @@ HRESULT CPlentRunnerServer::QueryInterface(const Platform::Guid& iid, void** ppv
     return Platform::S_OK;
 }
 
-HRESULT CPlentRunnerServer::OpenEventFile(const std::string& sFile, std::string* srReport)
+HRESULT CPlentRunnerServer::OpenEventFile(const std::string& sFile, std::vector<std::string>* srReport)
 {
     if (!srReport) return Platform::E_POINTER;
     return Guarded(Source, [&] { session_.OpenEventFile(sFile, *srReport); });
 }
 
-HRESULT CPlentRunnerServer::FollowEventFile(std::string* srReport)
+HRESULT CPlentRunnerServer::FollowEventFile(std::vector<std::string>* srReport)
 {
     if (!srReport) return Platform::E_POINTER;
     return Guarded(Source, [&] { session_.FollowEventFile(*srReport); });
@@ -40,7 +40,7 @@ HRESULT CPlentRunnerServer::BeginPoll()
     return Guarded(Source, [&] { session_.BeginPoll(); });
 }
 
-HRESULT CPlentRunnerServer::EndPoll(std::string* srReport)
+HRESULT CPlentRunnerServer::EndPoll(std::vector<std::string>* srReport)
 {
     if (!srReport) return Platform::E_POINTER;
     return Guarded(Source, [&] { session_.EndPoll(*srReport); });
@@ -67,7 +67,7 @@ HRESULT CPlentRunnerServer::PendingStarts(std::vector<PendingStart>* pStarts)
     return Guarded(Source, [&] { *pStarts = session_.PendingStarts(); });
 }
 
-HRESULT CPlentRunnerServer::SaveState(std::string* srReport)
+HRESULT CPlentRunnerServer::SaveState(std::vector<std::string>* srReport)
 {
     if (!srReport) return Platform::E_POINTER;
     return Guarded(Source, [&] { session_.SaveState(*srReport); });

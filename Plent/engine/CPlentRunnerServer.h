@@ -20,14 +20,14 @@ public:
     uint32_t AddRef() override { return outer_.AddRef(); }
     uint32_t Release() override { return outer_.Release(); }
 
-    Platform::HRESULT OpenEventFile(const std::string& sFile, std::string* srReport) override;
-    Platform::HRESULT FollowEventFile(std::string* srReport) override;
+    Platform::HRESULT OpenEventFile(const std::string& sFile, std::vector<std::string>* srReport) override;
+    Platform::HRESULT FollowEventFile(std::vector<std::string>* srReport) override;
     Platform::HRESULT BeginPoll() override;
-    Platform::HRESULT EndPoll(std::string* srReport) override;
+    Platform::HRESULT EndPoll(std::vector<std::string>* srReport) override;
     Platform::HRESULT NextHandOut(Plent::HandOut* pHandOut, Platform::VARIANT_BOOL* pbAny) override;
     Platform::HRESULT RecordStarts(const std::vector<PendingStart>& starts) override;
     Platform::HRESULT PendingStarts(std::vector<PendingStart>* pStarts) override;
-    Platform::HRESULT SaveState(std::string* srReport) override;
+    Platform::HRESULT SaveState(std::vector<std::string>* srReport) override;
     Platform::HRESULT ShowListWindow() override;
     Platform::HRESULT HideListWindowOnClose() override;
     Platform::HRESULT Outlook(RunnerOutlook* pOutlook) override;

@@ -4,7 +4,7 @@
 // followed while the runner runs, and the run state the runner keeps beside
 // it. Members that have something to report (a state file that could not be
 // read or written, an event file that could not be reloaded) hand it back in
-// srReport, one line each, empty when all is well; they fail only when the
+// srReport, a line each, none when all is well; they fail only when the
 // event file cannot be opened at all.
 #include <string>
 #include <vector>
@@ -23,15 +23,15 @@ inline const Platform::Guid IID__CPlentRunner = Platform::Guid::fromString("{86A
 struct _CPlentRunner : Platform::IUnknown {
     // Loads the event file as LoadObjects does, then the run state beside it,
     // and merges the state into the events.
-    virtual Platform::HRESULT OpenEventFile(const std::string& sFile, std::string* srReport) = 0;
+    virtual Platform::HRESULT OpenEventFile(const std::string& sFile, std::vector<std::string>* srReport) = 0;
     // Reloads the event file when it has changed since it was last read, and
     // rebuilds the list window.
-    virtual Platform::HRESULT FollowEventFile(std::string* srReport) = 0;
+    virtual Platform::HRESULT FollowEventFile(std::vector<std::string>* srReport) = 0;
     // Around the hand-outs of one poll (NextHandOut, or ActivEvent): what
     // they hand out or delete goes into the run state, which is written when
     // the poll changed it.
     virtual Platform::HRESULT BeginPoll() = 0;
-    virtual Platform::HRESULT EndPoll(std::string* srReport) = 0;
+    virtual Platform::HRESULT EndPoll(std::vector<std::string>* srReport) = 0;
     // The next event to start now, or one the engine holds back and wants
     // recorded (its held text set); pbAny False when there is none.
     virtual Platform::HRESULT NextHandOut(Plent::HandOut* pHandOut, Platform::VARIANT_BOOL* pbAny) = 0;
@@ -42,7 +42,7 @@ struct _CPlentRunner : Platform::IUnknown {
     // the runner before this one recorded, whether it got to them or not.
     virtual Platform::HRESULT PendingStarts(std::vector<Plent::PendingStart>* pStarts) = 0;
     // Writes what the state file does not hold yet, as the runner ends.
-    virtual Platform::HRESULT SaveState(std::string* srReport) = 0;
+    virtual Platform::HRESULT SaveState(std::vector<std::string>* srReport) = 0;
     // Brings the list window to the front, when it is open.
     virtual Platform::HRESULT ShowListWindow() = 0;
     // From now on closing the open list window (its close box, the window

@@ -16,17 +16,9 @@ namespace Plent {
 using Platform::AutomationError;
 using Platform::FileIdentity;
 
-namespace {
-void addLine(std::string& report, const std::string& line)
-{
-    if (!report.empty()) report += '\n';
-    report += line;
-}
-} // namespace
-
 // The identity is taken before the load, so that a change while loading is
 // seen at the next look.
-void RunnerSession::OpenEventFile(const std::string& eventFile, std::string& report)
+void RunnerSession::OpenEventFile(const std::string& eventFile, std::vector<std::string>& report)
 {
     eventFile_ = eventFile;
     stateFile_ = RunStateFile::pathFor(eventFile);
@@ -41,24 +33,24 @@ void RunnerSession::OpenEventFile(const std::string& eventFile, std::string& rep
 
 // A state file that cannot be read is kept aside for whoever wants to see
 // it; the run starts as if there were none.
-RunState RunnerSession::readState(std::string& report) const
+RunState RunnerSession::readState(std::vector<std::string>& report) const
 {
     try {
         return RunStateFile::read(stateFile_).value_or(RunState{});
     } catch (const AutomationError& e) {
-        addLine(report, "the run state cannot be read, starting afresh: " + e.report());
+        report.push_back("the run state cannot be read, starting afresh: " + e.report());
     }
     try {
-        addLine(report, "the unreadable run state is kept as '" + RunStateFile::moveAside(stateFile_) + "'");
+        report.push_back("the unreadable run state is kept as '" + RunStateFile::moveAside(stateFile_) + "'");
     } catch (const AutomationError& e) {
-        addLine(report, e.report());
+        report.push_back(e.report());
     }
     return {};
 }
 
 // A file that cannot be loaded is reported once and tried again only when
 // it changes again.
-void RunnerSession::FollowEventFile(std::string& report)
+void RunnerSession::FollowEventFile(std::vector<std::string>& report)
 {
     const FileIdentity identity = FileIdentity::of(eventFile_);
     if (identity == identity_) return;
@@ -66,7 +58,7 @@ void RunnerSession::FollowEventFile(std::string& report)
     try {
         reload(identity);
     } catch (const AutomationError& e) {
-        addLine(report, "the event file '" + eventFile_ + "' cannot be read again, its events stay as they were: " +
+        report.push_back("the event file '" + eventFile_ + "' cannot be read again, its events stay as they were: " +
                             e.report());
     }
 }
@@ -110,14 +102,14 @@ void RunnerSession::RecordStarts(const std::vector<PendingStart>& starts)
 
 // One write for the poll: its hand-outs and deletions, its starts, and
 // whatever a load before it changed.
-void RunnerSession::EndPoll(std::string& report)
+void RunnerSession::EndPoll(std::vector<std::string>& report)
 {
     if (!recorder_.active()) return;
     record(recorder_.end(std::as_const(engine_).Plents()));
     if (unsaved_ || writeFailing_) write(report);
 }
 
-void RunnerSession::SaveState(std::string& report)
+void RunnerSession::SaveState(std::vector<std::string>& report)
 {
     if (recorder_.active()) record(recorder_.end(std::as_const(engine_).Plents()));
     if (unsaved_) write(report);
@@ -140,14 +132,14 @@ void RunnerSession::record(const PollRecorder::Changes& changes)
 }
 
 // A failing write is reported when it starts failing, not at every poll.
-void RunnerSession::write(std::string& report)
+void RunnerSession::write(std::vector<std::string>& report)
 {
     try {
         RunStateFile::write(state_, stateFile_);
         unsaved_ = false;
         writeFailing_ = false;
     } catch (const AutomationError& e) {
-        if (!writeFailing_) addLine(report, "the run state cannot be written, trying again at the next poll: " + e.report());
+        if (!writeFailing_) report.push_back("the run state cannot be written, trying again at the next poll: " + e.report());
         writeFailing_ = true;
     }
 }

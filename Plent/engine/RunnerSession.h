@@ -21,20 +21,20 @@ class RunnerSession {
 public:
     explicit RunnerSession(CPlentEngine& engine) : engine_(engine) {}
 
-    void OpenEventFile(const std::string& eventFile, std::string& report);
-    void FollowEventFile(std::string& report);
+    void OpenEventFile(const std::string& eventFile, std::vector<std::string>& report);
+    void FollowEventFile(std::vector<std::string>& report);
     void BeginPoll();
     void RecordStarts(const std::vector<PendingStart>& starts);
-    void EndPoll(std::string& report);
-    void SaveState(std::string& report);
+    void EndPoll(std::vector<std::string>& report);
+    void SaveState(std::vector<std::string>& report);
     const std::vector<PendingStart>& PendingStarts() const { return pendingAtOpen_; }
 
 private:
-    RunState readState(std::string& report) const;
+    RunState readState(std::vector<std::string>& report) const;
     void reload(const Platform::FileIdentity& identity);
     void record(const PollRecorder::Changes& changes);
     void keepOncePerRunDone(colPlents& events) const;
-    void write(std::string& report);
+    void write(std::vector<std::string>& report);
 
     CPlentEngine& engine_;
     std::string eventFile_;

@@ -22,7 +22,7 @@ protected:
     QTemporaryDir dir_;
     std::string file_ = dir_.filePath("Pelmor.dat").toStdString();
     Plent::RunnerSession session_{*engine};
-    std::string report_;
+    std::vector<std::string> report_;
 };
 
 TEST_F(ListWindowReload, ShowsTheFilesEventsAndKeepsTheSelectionWhileItsEventIsThere)
@@ -44,7 +44,7 @@ TEST_F(ListWindowReload, ShowsTheFilesEventsAndKeepsTheSelectionWhileItsEventIsT
     session_.FollowEventFile(report_);
     EXPECT_EQ(list().rowCount(), 1);
     EXPECT_FALSE(tool("Edit").Enabled()) << "the selected event is gone";
-    EXPECT_EQ(report_, "");
+    EXPECT_TRUE(report_.empty());
 }
 
 } // namespace
