@@ -28,8 +28,7 @@ bool endsWithin(QProcess& program, int milliseconds)
 TEST(Background, PollsWithNoWindowAndGoesOnUntilExit)
 {
     VirtualDisplay display;
-    if (!display.available()) GTEST_SKIP() << display.missing().toStdString() << ": install xvfb to run this test";
-    if (QStandardPaths::findExecutable("xdotool").isEmpty()) GTEST_SKIP() << "install xdotool to run this test";
+    if (const std::string why = display.whyNoTyping(); !why.empty()) GTEST_SKIP() << why;
     RunnerDirectory d;
     d.deliver();
     d.writeEvents({oncePerStart("atStart", d.marker("atStart"))});

@@ -6,7 +6,6 @@
 
 #include <QElapsedTimer>
 #include <QFile>
-#include <QStandardPaths>
 #include <QThread>
 
 #include <csignal>
@@ -160,8 +159,7 @@ TEST_F(EndingAmongMessageBoxes, TheRunnerEnds)
 TEST(EndingWithTheEditorOpen, TheRunnerEnds)
 {
     VirtualDisplay display;
-    if (!display.available()) GTEST_SKIP() << display.missing().toStdString() << ": install xvfb to run this test";
-    if (QStandardPaths::findExecutable("xdotool").isEmpty()) GTEST_SKIP() << "install xdotool to run this test";
+    if (const std::string why = display.whyNoTyping(); !why.empty()) GTEST_SKIP() << why;
     RunnerDirectory d;
     d.deliver();
     d.writeEvents({dailyEvent("daily", 1, "true")});

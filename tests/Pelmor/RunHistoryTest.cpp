@@ -4,7 +4,6 @@
 // seconds to come.
 #include <gtest/gtest.h>
 
-#include <QStandardPaths>
 #include <QTest>
 
 #include <algorithm>
@@ -224,8 +223,7 @@ namespace {
 TEST(RunnerStartNow, TheRunnersWindowStartsTheHighlightedEvent)
 {
     VirtualDisplay display;
-    if (!display.available()) GTEST_SKIP() << display.missing().toStdString() << ": install xvfb to run this test";
-    if (QStandardPaths::findExecutable("xdotool").isEmpty()) GTEST_SKIP() << "install xdotool to run this test";
+    if (const std::string why = display.whyNoTyping(); !why.empty()) GTEST_SKIP() << why;
     RunnerDirectory d;
     d.deliver();
     d.writeEvents({dailyEvent("later", 5, d.countingMarker("later"))});

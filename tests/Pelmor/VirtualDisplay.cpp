@@ -119,3 +119,10 @@ bool VirtualDisplay::run(const QString& program, const QStringList& arguments) c
     client.start(program, arguments);
     return client.waitForFinished(10000) && client.exitStatus() == QProcess::NormalExit && client.exitCode() == 0;
 }
+
+std::string VirtualDisplay::whyNoTyping() const
+{
+    if (!available()) return missing_.toStdString() + ": install xvfb to run this test";
+    if (QStandardPaths::findExecutable("xdotool").isEmpty()) return "install xdotool to run this test";
+    return {};
+}

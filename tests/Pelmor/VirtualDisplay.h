@@ -1,4 +1,5 @@
 #pragma once
+#include <string>
 // An X server of the test's own (Xvfb) on a free display, for what depends
 // on the window system: on the offscreen platform no message box is modal.
 #include <QProcess>
@@ -16,6 +17,9 @@ public:
     // Why there is no display ("" when there is one).
     const QString& missing() const { return missing_; }
     bool available() const { return missing_.isEmpty(); }
+    // Why a test that types into the display cannot run: no Xvfb or no
+    // xdotool; empty when it can.
+    std::string whyNoTyping() const;
 
     // A program's environment with the X platform on this display.
     QProcessEnvironment environment(QProcessEnvironment base) const;
