@@ -6,6 +6,12 @@ namespace Plent {
 
 colDays& CMonth::Days() { return *DaysRef(); }
 
+const colDays& CMonth::Days() const
+{
+    static const colDays none;
+    return days_ ? *days_ : none;
+}
+
 std::shared_ptr<colDays> CMonth::DaysRef()
 {
     if (!days_) days_ = std::make_shared<colDays>();

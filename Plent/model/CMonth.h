@@ -17,8 +17,9 @@ public:
     int16_t Month() const { return month_; }
     void setMonth(int16_t month) { month_ = month; }
 
-    // Created empty on first use.
+    // Created empty on first use; to read, a month without any has none.
     colDays& Days();
+    const colDays& Days() const;
     std::shared_ptr<colDays> DaysRef();
     void setDays(std::shared_ptr<colDays> days) { days_ = std::move(days); }
 

@@ -6,6 +6,12 @@ namespace Plent {
 
 colMonths& CUnless::Months() { return *MonthsRef(); }
 
+const colMonths& CUnless::Months() const
+{
+    static const colMonths none;
+    return months_ ? *months_ : none;
+}
+
 std::shared_ptr<colMonths> CUnless::MonthsRef()
 {
     if (!months_) months_ = std::make_shared<colMonths>();
@@ -13,6 +19,12 @@ std::shared_ptr<colMonths> CUnless::MonthsRef()
 }
 
 colWeekDays& CUnless::WeekDays() { return *WeekDaysRef(); }
+
+const colWeekDays& CUnless::WeekDays() const
+{
+    static const colWeekDays none;
+    return weekDays_ ? *weekDays_ : none;
+}
 
 std::shared_ptr<colWeekDays> CUnless::WeekDaysRef()
 {

@@ -16,11 +16,14 @@ public:
     bool FromTable() const { return fromTable_; }
     void setFromTable(bool fromTable) { fromTable_ = fromTable; }
 
-    // Both collections are created empty on first use.
+    // Both collections are created empty on first use; to read, a rule
+    // without them has none.
     colMonths& Months();
+    const colMonths& Months() const;
     std::shared_ptr<colMonths> MonthsRef();
     void setMonths(std::shared_ptr<colMonths> months) { months_ = std::move(months); }
     colWeekDays& WeekDays();
+    const colWeekDays& WeekDays() const;
     std::shared_ptr<colWeekDays> WeekDaysRef();
     void setWeekDays(std::shared_ptr<colWeekDays> weekDays) { weekDays_ = std::move(weekDays); }
 
