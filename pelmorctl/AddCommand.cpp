@@ -52,14 +52,15 @@ std::string AddCommand::help() const
 
 void AddCommand::run(const Arguments& args, Console& io)
 {
-    Plent::DraftForm draft;
+    Plent::EventDraft draft;
     AddDraft::fill(args, draft);
     EventEdit edit(args.positionals()[0], true, io.err);
     if (const auto table = args.value("table")) edit.engine().setUnlessTable(*table);
-    draft.setEngine(&edit.engine());
-    if (const auto failure = draft.firstFailure()) throw CtlError::badInput(AddDraft::refusal(failure->control));
+    const auto taken = [&](const std::string& id) { return edit.engine().ExistEvent(id); };
+    if (const auto failure = Plent::EditorChecks::firstFailure(draft, taken))
+        throw CtlError::badInput(AddDraft::refusal(failure->entry));
     edit.engine().FormToCollections(draft, "");
-    const auto event = edit.event(draft.Text("txtIdentifier"));
+    const auto event = edit.event(draft.identifier);
     edit.save();
     EventEdit::print(io.out, event);
 }

@@ -82,21 +82,21 @@ std::string text(const Arguments& args, const std::string& option)
 
 } // namespace
 
-void AddDraft::fill(const Arguments& args, Plent::DraftForm& form)
+void AddDraft::fill(const Arguments& args, Plent::EventDraft& draft)
 {
     if (!args.has("id")) refuse("id", "missing; give the event an identifier");
     if (!args.has("command")) refuse("command", "missing; give the command line to start");
-    form.setText("txtIdentifier", text(args, "id"));
-    form.setText("txtParameter", text(args, "command"));
-    form.setText("txtDescription", text(args, "description"));
-    const int mode = repetition(args, form);
-    start(args, mode, form);
-    window(args, mode, form);
-    delay(args, mode, form);
-    flags(args, mode, form);
+    draft.identifier = text(args, "id");
+    draft.parameter = text(args, "command");
+    draft.description = text(args, "description");
+    const int mode = repetition(args, draft);
+    start(args, mode, draft);
+    window(args, mode, draft);
+    delay(args, mode, draft);
+    flags(args, mode, draft);
 }
 
-int AddDraft::repetition(const Arguments& args, Plent::DraftForm& form)
+int AddDraft::repetition(const Arguments& args, Plent::EventDraft& draft)
 {
     const int given = args.has("every") + args.has("once") + args.has("each-start");
     if (given > 1) refuse(args.has("every") ? "every" : "once", "give one of --every, --once and --each-start");
@@ -105,88 +105,92 @@ int AddDraft::repetition(const Arguments& args, Plent::DraftForm& form)
         std::istringstream words(*every);
         std::string count, unit;
         words >> count >> unit;
-        form.setText("txtRetry", std::to_string(number(count, "every", 1, 32767)));
+        draft.retry = std::to_string(number(count, "every", 1, 32767));
         mode = unitMode(unit);
     }
-    form.selectOption("optRetryMode", mode);
+    draft.retryMode = mode;
     return mode;
 }
 
 // A once-per-run event has no start date; the editor's box still holds a
 // valid one.
-void AddDraft::start(const Arguments& args, int mode, Plent::DraftForm& form)
+void AddDraft::start(const Arguments& args, int mode, Plent::EventDraft& draft)
 {
     const auto at = args.value("at");
     if (!at && mode != Mode::OncePerRun) refuse("at", "missing; give the first start");
     const Platform::DateTime t = at ? DateText::parseArgument(*at, "--at") : Platform::Clock::now();
     const std::string text = DateText::format(t);
-    form.setText("txtFirstStartDate", text.substr(0, 10));
-    form.setText("txtFirstStartHour", text.substr(11));
+    draft.firstStartDate = text.substr(0, 10);
+    draft.firstStartHour = text.substr(11);
 }
 
-void AddDraft::window(const Arguments& args, int mode, Plent::DraftForm& form)
+void AddDraft::window(const Arguments& args, int mode, Plent::EventDraft& draft)
 {
     for (const char* option : {"from", "to"}) {
         const auto value = args.value(option);
         if (!value) continue;
         if (mode != Mode::Minutes && mode != Mode::Hours) refuse(option, "a time window needs --every N minutes or hours");
-        form.setText(std::string("txt") + (option[0] == 'f' ? "From" : "To"), timeOfDay(*value, option));
+        (option[0] == 'f' ? draft.from : draft.to) = timeOfDay(*value, option);
     }
     if (const auto list = args.value("except")) {
         if (mode < Mode::Minutes) refuse("except", "unless days need a repeating event (--every)");
-        except(*list, form);
+        except(*list, draft);
     }
 }
 
-void AddDraft::delay(const Arguments& args, int mode, Plent::DraftForm& form)
+void AddDraft::delay(const Arguments& args, int mode, Plent::EventDraft& draft)
 {
     const auto minutes = args.value("delay");
     const auto late = args.value("late");
     if (late && !minutes) refuse("late", "needs --delay MIN");
     if (!minutes) return;
     if (mode == Mode::OncePerRun) refuse("delay", "an event started once per program run has no delay rule");
-    form.setText("txtDelay", std::to_string(number(*minutes, "delay", 0, 32767)));
+    draft.delay = std::to_string(number(*minutes, "delay", 0, 32767));
     const std::string how = late.value_or("do");
     if (how != "do" && how != "skip" && how != "alarm") refuse("late", "'" + how + "' is none of do, skip and alarm");
-    form.selectOption("optDelay", how == "do" ? 0 : how == "skip" ? 1 : 2);
+    draft.delayMode = how == "do" ? 0 : how == "skip" ? 1 : 2;
 }
 
 // The editor's check boxes exclude the repetitions that contradict them.
-void AddDraft::flags(const Arguments& args, int mode, Plent::DraftForm& form)
+void AddDraft::flags(const Arguments& args, int mode, Plent::EventDraft& draft)
 {
     if (args.has("delete-after-done")) {
         if (mode >= Mode::Minutes) refuse("delete-after-done", "only for --once and --each-start");
-        form.setCheckValue("chkDelete", 1);
+        draft.deleteAfterDone = true;
     }
     if (args.has("move-to-next-day")) {
         if (mode < Mode::Minutes) refuse("move-to-next-day", "only for repeating events (--every)");
-        form.setCheckValue("chkMove", 1);
+        draft.moveToNextDay = true;
     }
 }
 
 // Weekdays by name, days of every month by number, "last" for the last day
 // of every month, "table" for the dates of the table.
-void AddDraft::except(const std::string& list, Plent::DraftForm& form)
+void AddDraft::except(const std::string& list, Plent::EventDraft& draft)
 {
     std::istringstream items(list);
     for (std::string item; std::getline(items, item, ',');) {
-        if (lower(item) == "last") form.setDaySelected(Plent::CalendarMarks::LastDay, true);
-        else if (lower(item) == "table") form.setWeekDaySelected(Plent::CalendarMarks::FromTable, true);
-        else if (const int row = weekDayRow(item)) form.setWeekDaySelected(row, true);
+        if (lower(item) == "last") draft.marks.setDaySelected(Plent::CalendarMarks::LastDay, true);
+        else if (lower(item) == "table") draft.marks.setWeekDaySelected(Plent::CalendarMarks::FromTable, true);
+        else if (const int row = weekDayRow(item)) draft.marks.setWeekDaySelected(row, true);
         else if (!item.empty() && std::isdigit(static_cast<unsigned char>(item[0])))
-            form.setDaySelected(number(item, "except", 1, 31), true);
+            draft.marks.setDaySelected(number(item, "except", 1, 31), true);
         else refuse("except", "'" + item + "' is no weekday, day 1 to 31, last or table");
     }
 }
 
-std::string AddDraft::refusal(const char* control)
+std::string AddDraft::refusal(Plent::EditorEntry entry)
 {
-    const std::string c = control;
-    if (c == "txtIdentifier") return "--id: empty, or the file already has an event of that identifier";
-    if (c == "txtFirstStartDate") return "--at: no date and time the editor accepts";
-    if (c == "txtFrom") return "--from: no time of day the editor accepts";
-    if (c == "txtTo") return "--to: no time of day the editor accepts";
-    if (c == "msgWeekDay") return "--except: every weekday excluded leaves no day to start on";
+    using Plent::EditorEntry;
+    switch (entry) {
+    case EditorEntry::Identifier: return "--id: empty, or the file already has an event of that identifier";
+    case EditorEntry::FirstStart: return "--at: no date and time the editor accepts";
+    case EditorEntry::From: return "--from: no time of day the editor accepts";
+    case EditorEntry::To: return "--to: no time of day the editor accepts";
+    case EditorEntry::WeekDays: return "--except: every weekday excluded leaves no day to start on";
+    case EditorEntry::Days:
+    case EditorEntry::MonthDays: break;
+    }
     return "--except: every day excluded, or the last day without 31 (some months end on the 31st)";
 }
 

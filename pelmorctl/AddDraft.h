@@ -2,7 +2,8 @@
 #include <string>
 
 #include "Arguments.h"
-#include "Plent/engine/DraftForm.h"
+#include "Plent/engine/EditorChecks.h"
+#include "Plent/engine/EventDraft.h"
 
 namespace Ctl {
 
@@ -12,17 +13,17 @@ namespace Ctl {
 // on a daily event) fail with bad input naming the option.
 class AddDraft {
 public:
-    static void fill(const Arguments& args, Plent::DraftForm& form);
+    static void fill(const Arguments& args, Plent::EventDraft& draft);
     // What a failed check of the editor refuses, naming the option.
-    static std::string refusal(const char* control);
+    static std::string refusal(Plent::EditorEntry entry);
 
 private:
-    static int repetition(const Arguments& args, Plent::DraftForm& form);
-    static void start(const Arguments& args, int mode, Plent::DraftForm& form);
-    static void window(const Arguments& args, int mode, Plent::DraftForm& form);
-    static void delay(const Arguments& args, int mode, Plent::DraftForm& form);
-    static void flags(const Arguments& args, int mode, Plent::DraftForm& form);
-    static void except(const std::string& list, Plent::DraftForm& form);
+    static int repetition(const Arguments& args, Plent::EventDraft& draft);
+    static void start(const Arguments& args, int mode, Plent::EventDraft& draft);
+    static void window(const Arguments& args, int mode, Plent::EventDraft& draft);
+    static void delay(const Arguments& args, int mode, Plent::EventDraft& draft);
+    static void flags(const Arguments& args, int mode, Plent::EventDraft& draft);
+    static void except(const std::string& list, Plent::EventDraft& draft);
 };
 
 } // namespace Ctl

@@ -171,14 +171,24 @@ bool CPlentEngine::UnlessFromTable(const std::string& sFile, Date date)
     return announcingTableFailure([&] { return schedule_.inTable(sFile, date, now); });
 }
 
-void CPlentEngine::CollectionsToForm(const std::string& sIdentifier, IPlentForm& form)
-{
-    EditorTransfer(*this).CollectionsToForm(sIdentifier, form);
-}
+EventDraft CPlentEngine::CollectionsToForm(const CPlent& event) { return EditorTransfer::draftOf(event); }
 
-void CPlentEngine::FormToCollections(IPlentForm& form, const std::string& sBefore)
+// The event is taken back out when its next start cannot be computed, so
+// that a failure never leaves a half-made event in the list.
+void CPlentEngine::FormToCollections(const EventDraft& draft, const std::string& sBefore)
 {
-    EditorTransfer(*this).FormToCollections(form, sBefore);
+    const std::shared_ptr<CPlent> e = EditorTransfer::eventOf(draft);
+    try {
+        Plents().Add(e, draft.identifier, sBefore);
+        try {
+            CalcNextStart(*e);
+        } catch (...) {
+            Plents().Remove(draft.identifier);
+            throw;
+        }
+    } catch (const Platform::AutomationError& error) {
+        throw Platform::AutomationError(error.number(), "CPlentEngine.FormToCollections");
+    }
 }
 
 std::shared_ptr<CPlent> CPlentEngine::NewPlent() { return std::make_shared<CPlent>(); }

@@ -7,6 +7,7 @@
 #include "Plent/scheduling/HandOutFacts.h"
 #include "IListWindow.h"
 #include "StartNowInterface.h"
+#include "EventDraft.h"
 #include "Plent/model/CPlent.h"
 #include "Plent/model/colFixUnless.h"
 #include "Plent/model/colPlents.h"
@@ -18,7 +19,6 @@
 namespace Plent {
 
 class CMsg;
-struct IPlentForm;
 
 // The scheduling engine: its events, its fixed-date table, its state for one
 // run (all kept by its Schedule), and the operations the runner and the
@@ -95,9 +95,13 @@ public:
     bool CheckUnless(const CPlent& event);
     bool UnlessFromTable(const std::string& sFile, Date date);
 
-    // Between the event editor and the events (see EditorTransfer).
-    void CollectionsToForm(const std::string& sIdentifier, IPlentForm& form);
-    void FormToCollections(IPlentForm& form, const std::string& sBefore);
+    // Between the event editor and the events (see EditorTransfer). The
+    // new event goes in front of the event before ("" for the end) and gets
+    // its next start; any failure (an entry that does not convert, an
+    // identifier already present, an unknown before, the next start) leaves
+    // the collection as it was and raises the error's number again.
+    static EventDraft CollectionsToForm(const CPlent& event);
+    void FormToCollections(const EventDraft& draft, const std::string& sBefore);
 
     static std::shared_ptr<CPlent> NewPlent();
     static std::shared_ptr<CMonth> NewMonth();

@@ -41,12 +41,4 @@ void CalendarMarks::setMonthDaySelected(int month, int day, bool selected)
     if (isMonth(month)) monthDays_[static_cast<size_t>(month)][d] = selected;
 }
 
-int CalendarMarks::chosenMonth() const
-{
-    for (int m = 1; m <= 12; ++m) {
-        if (month_[static_cast<size_t>(m)]) return m;
-    }
-    return 0;
-}
-
 } // namespace Plent

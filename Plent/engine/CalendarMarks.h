@@ -29,16 +29,13 @@ public:
     std::span<bool> days() { return days_; }
     std::span<bool> weekDays() { return weekDays_; }
     std::span<bool> monthDays(int month) { return monthDays_.at(static_cast<size_t>(month)); }
-    // The month chosen in the month grid (1..12), at most one marked.
-    std::span<bool> month() { return month_; }
-    // The chosen month, 0 when none is.
-    int chosenMonth() const;
+
+    bool operator==(const CalendarMarks&) const = default;
 
 private:
     std::array<bool, 33> days_{};
     std::array<bool, 9> weekDays_{};
     std::array<std::array<bool, 33>, 13> monthDays_{};
-    std::array<bool, 13> month_{};
 };
 
 } // namespace Plent

@@ -1,6 +1,5 @@
 #include "EditorChecks.h"
 
-#include "IPlentForm.h"
 #include "Platform/locale/LocaleDateTime.h"
 
 namespace Plent {
@@ -15,25 +14,19 @@ int lastOfferedDay(int month) { return month == February ? 29 : 31; }
 
 } // namespace
 
-EditorEntries EditorEntries::of(const IPlentForm& form)
+std::optional<EditorChecks::Failure> EditorChecks::firstFailure(const EventDraft& draft,
+                                                                const ExistEvent& existEvent)
 {
-    return {form.Text("txtIdentifier"), form.Text("txtFirstStartDate"), form.Text("txtFirstStartHour"),
-            form.Text("txtFrom"), form.Text("txtTo")};
-}
-
-std::optional<EditorChecks::Failure> EditorChecks::firstFailure(const EditorEntries& entries,
-                                                                const ExistEvent& existEvent,
-                                                                const CalendarMarks& marks)
-{
-    if (blank(entries.identifier)) return Failure{0, "txtIdentifier"};
-    if (existEvent && existEvent(entries.identifier)) return Failure{0, "txtIdentifier"};
-    if (!LocaleDateTime::isDateTime(entries.firstStartDate + " " + entries.firstStartHour))
-        return Failure{0, "txtFirstStartDate"};
-    if (!LocaleDateTime::isDateTime(entries.from)) return Failure{1, "txtFrom"};
-    if (!LocaleDateTime::isDateTime(entries.to)) return Failure{1, "txtTo"};
-    if (everyWeekDayMarked(marks)) return Failure{2, "msgWeekDay"};
-    if (daysRejected(marks)) return Failure{2, "msgDays"};
-    if (monthDaysRejected(marks)) return Failure{2, "msgMonth"};
+    const CalendarMarks& marks = draft.marks;
+    if (blank(draft.identifier)) return Failure{0, EditorEntry::Identifier};
+    if (existEvent && existEvent(draft.identifier)) return Failure{0, EditorEntry::Identifier};
+    if (!LocaleDateTime::isDateTime(draft.firstStartDate + " " + draft.firstStartHour))
+        return Failure{0, EditorEntry::FirstStart};
+    if (!LocaleDateTime::isDateTime(draft.from)) return Failure{1, EditorEntry::From};
+    if (!LocaleDateTime::isDateTime(draft.to)) return Failure{1, EditorEntry::To};
+    if (everyWeekDayMarked(marks)) return Failure{2, EditorEntry::WeekDays};
+    if (daysRejected(marks)) return Failure{2, EditorEntry::Days};
+    if (monthDaysRejected(marks)) return Failure{2, EditorEntry::MonthDays};
     return std::nullopt;
 }
 

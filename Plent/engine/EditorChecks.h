@@ -3,37 +3,25 @@
 #include <optional>
 #include <string>
 
-#include "CalendarMarks.h"
+#include "EventDraft.h"
 
 namespace Plent {
 
-struct IPlentForm;
-
-// What OK checks: the texts of the editor's boxes and the grid marks.
-struct EditorEntries {
-    std::string identifier;
-    std::string firstStartDate;
-    std::string firstStartHour;
-    std::string from;
-    std::string to;
-
-    // The texts of an editor's boxes, with or without a window.
-    static EditorEntries of(const IPlentForm& form);
-};
+// The entries of the editor that OK checks.
+enum class EditorEntry { Identifier, FirstStart, From, To, WeekDays, Days, MonthDays };
 
 // The checks of the editor's OK, in their order. The first that fails names
-// the tab and the control the user is sent to.
+// the tab and the entry the user is sent to.
 class EditorChecks {
 public:
     struct Failure {
         int tab;
-        const char* control;
+        EditorEntry entry;
     };
     // Answers whether an event has the identifier; empty outside add mode.
     using ExistEvent = std::function<bool(const std::string&)>;
 
-    static std::optional<Failure> firstFailure(const EditorEntries& entries, const ExistEvent& existEvent,
-                                               const CalendarMarks& marks);
+    static std::optional<Failure> firstFailure(const EventDraft& draft, const ExistEvent& existEvent);
 
 private:
     static bool blank(const std::string& text);

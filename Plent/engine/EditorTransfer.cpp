@@ -49,74 +49,63 @@ std::string key(int number) { return std::to_string(number); }
 
 } // namespace
 
-void EditorTransfer::CollectionsToForm(const std::string& identifier, IPlentForm& form) const
-{
-    const auto e = std::as_const(engine_).Plents().Item(identifier);
-    if (!e) Platform::Raise(Platform::Err::ObjectNotSet, "CPlentEngine.CollectionsToForm");
-    fieldsToForm(*e, form);
-    unlessToForm(e->Unless(), form);
-}
-
-void EditorTransfer::fieldsToForm(const CPlent& e, IPlentForm& form)
+EventDraft EditorTransfer::draftOf(const CPlent& e)
 {
     const DateTime start = DateTime::fromDate(e.NextStart());
-    form.setText("txtIdentifier", e.Identifier());
-    form.setText("txtParameter", e.Parameter());
-    form.setText("txtDescription", e.Description());
-    form.setText("txtFirstStartDate", LocaleDates::shortDate(start));
-    form.setText("txtFirstStartHour", LocaleDates::shortTime(start));
-    form.setCheckValue("chkDelete", e.DeleteAfterDone() ? 1 : 0);
-    form.setCheckValue("chkMove", e.MoveToNextDay() ? 1 : 0);
-    form.setText("txtDelay", std::to_string(e.Delay()));
-    form.selectOption("optDelay", e.DelayMode());
-    form.selectOption("optRetryMode", e.RetryMode());
-    form.setText("txtRetry", std::to_string(e.Retry()));
-    form.setText("txtFrom", timeOfDayText(e.From()));
-    form.setText("txtTo", timeOfDayText(e.To()));
+    EventDraft d;
+    d.identifier = e.Identifier();
+    d.parameter = e.Parameter();
+    d.description = e.Description();
+    d.firstStartDate = LocaleDates::shortDate(start);
+    d.firstStartHour = LocaleDates::shortTime(start);
+    d.deleteAfterDone = e.DeleteAfterDone();
+    d.moveToNextDay = e.MoveToNextDay();
+    d.delay = std::to_string(e.Delay());
+    d.delayMode = e.DelayMode();
+    d.retryMode = e.RetryMode();
+    d.retry = std::to_string(e.Retry());
+    d.from = timeOfDayText(e.From());
+    d.to = timeOfDayText(e.To());
+    marksOf(e.Unless(), d.marks);
+    return d;
 }
 
 // The weekday grid lists Monday first: weekday 2..7 is row 1..6, Sunday
 // (weekday 1) row 7.
-void EditorTransfer::unlessToForm(CUnless& u, IPlentForm& form)
+void EditorTransfer::marksOf(const CUnless& u, CalendarMarks& marks)
 {
     for (const auto& m : u.Months()) {
-        for (const auto& d : m->Days()) {
-            if (m->Month() != 0) form.setMonthDaySelected(m->Month(), d->Day(), true);
-            else form.setDaySelected(d->Day(), true);
+        for (const auto& d : std::as_const(*m).Days()) {
+            if (m->Month() != 0) marks.setMonthDaySelected(m->Month(), d->Day(), true);
+            else marks.setDaySelected(d->Day(), true);
         }
     }
     for (const auto& w : u.WeekDays())
-        form.setWeekDaySelected(w->WeekDay() != Sunday ? w->WeekDay() - 1 : SundayRow, true);
-    if (u.FromTable()) form.setWeekDaySelected(FromTableRow, true);
+        marks.setWeekDaySelected(w->WeekDay() != Sunday ? w->WeekDay() - 1 : SundayRow, true);
+    if (u.FromTable()) marks.setWeekDaySelected(FromTableRow, true);
 }
 
-void EditorTransfer::FormToCollections(IPlentForm& form, const std::string& before) const
+std::shared_ptr<CPlent> EditorTransfer::eventOf(const EventDraft& d)
 {
     try {
-        addToCollection(eventFromForm(form), form.Text("txtIdentifier"), before);
+        auto e = CPlentEngine::NewPlent();
+        e->setNextStart(dateTimeOf(d.firstStartDate + " " + d.firstStartHour).toDate());
+        e->setRetryMode(static_cast<int16_t>(d.retryMode));
+        e->setRetry(LocaleNumbers::toInteger(d.retry));
+        e->setFrom(timeOfDay(d.from));
+        e->setTo(timeOfDay(d.to));
+        e->setDeleteAfterDone(d.deleteAfterDone);
+        e->setMoveToNextDay(d.moveToNextDay);
+        e->setParameter(d.parameter);
+        e->setDescription(d.description);
+        e->setDelay(LocaleNumbers::toInteger(d.delay));
+        if (e->Delay() != 0 && d.delayMode >= 0) e->setDelayMode(static_cast<int16_t>(d.delayMode));
+        dropWhatTheModeDoesNotUse(*e);
+        if (e->RetryMode() != RetryMode::OncePerRun && e->RetryMode() != RetryMode::Once) unlessOf(d.marks, e->Unless());
+        return e;
     } catch (const Platform::AutomationError& error) {
         throw Platform::AutomationError(error.number(), Source);
     }
-}
-
-std::shared_ptr<CPlent> EditorTransfer::eventFromForm(IPlentForm& form)
-{
-    auto e = CPlentEngine::NewPlent();
-    e->setNextStart(dateTimeOf(form.Text("txtFirstStartDate") + " " + form.Text("txtFirstStartHour")).toDate());
-    e->setRetryMode(static_cast<int16_t>(form.SelectedOption("optRetryMode")));
-    e->setRetry(LocaleNumbers::toInteger(form.Text("txtRetry")));
-    e->setFrom(timeOfDay(form.Text("txtFrom")));
-    e->setTo(timeOfDay(form.Text("txtTo")));
-    e->setDeleteAfterDone(form.CheckValue("chkDelete") != 0);
-    e->setMoveToNextDay(form.CheckValue("chkMove") != 0);
-    e->setParameter(form.Text("txtParameter"));
-    e->setDescription(form.Text("txtDescription"));
-    e->setDelay(LocaleNumbers::toInteger(form.Text("txtDelay")));
-    if (e->Delay() != 0 && form.SelectedOption("optDelay") >= 0)
-        e->setDelayMode(static_cast<int16_t>(form.SelectedOption("optDelay")));
-    dropWhatTheModeDoesNotUse(*e);
-    if (e->RetryMode() != RetryMode::OncePerRun && e->RetryMode() != RetryMode::Once) unlessFromForm(form, e->Unless());
-    return e;
 }
 
 // An event of "once by start" becomes due through the start of a run, not
@@ -139,13 +128,13 @@ void EditorTransfer::dropWhatTheModeDoesNotUse(CPlent& e)
 
 // Months and days in ascending order, "0" (every month) first; weekdays in
 // the grid's order, Monday first.
-void EditorTransfer::unlessFromForm(IPlentForm& form, CUnless& u)
+void EditorTransfer::unlessOf(const CalendarMarks& marks, CUnless& u)
 {
     for (int month = 0; month <= 12; ++month) {
         auto m = CPlentEngine::NewMonth();
         m->setMonth(static_cast<int16_t>(month));
         for (int day = 1; day <= LastDay; ++day) {
-            if (!(month == 0 ? form.DaySelected(day) : form.MonthDaySelected(month, day))) continue;
+            if (!(month == 0 ? marks.DaySelected(day) : marks.MonthDaySelected(month, day))) continue;
             auto d = CPlentEngine::NewDay();
             d->setDay(static_cast<int16_t>(day));
             m->Days().Add(d, key(day));
@@ -153,26 +142,12 @@ void EditorTransfer::unlessFromForm(IPlentForm& form, CUnless& u)
         if (m->Days().Count() > 0) u.Months().Add(m, key(month));
     }
     for (int row = 1; row <= SundayRow; ++row) {
-        if (!form.WeekDaySelected(row)) continue;
+        if (!marks.WeekDaySelected(row)) continue;
         auto w = CPlentEngine::NewWeekDay();
         w->setWeekDay(static_cast<int16_t>(row == SundayRow ? Sunday : row + 1));
         u.WeekDays().Add(w, key(w->WeekDay()));
     }
-    if (form.WeekDaySelected(FromTableRow)) u.setFromTable(true);
-}
-
-// The event is taken back out when its next start cannot be computed, so
-// that a failure never leaves a half-made event in the list.
-void EditorTransfer::addToCollection(const std::shared_ptr<CPlent>& e, const std::string& identifier,
-                                     const std::string& before) const
-{
-    engine_.Plents().Add(e, identifier, before);
-    try {
-        engine_.CalcNextStart(*e);
-    } catch (...) {
-        engine_.Plents().Remove(identifier);
-        throw;
-    }
+    if (marks.WeekDaySelected(FromTableRow)) u.setFromTable(true);
 }
 
 } // namespace Plent

@@ -1,43 +1,27 @@
 #pragma once
-#include <cstdint>
 #include <memory>
-#include <string>
 
-#include "IPlentForm.h"
+#include "EventDraft.h"
 #include "Plent/model/CPlent.h"
 
 namespace Plent {
 
-class CPlentEngine;
-
-// Copies between the event editor and the engine's events. The window never
-// touches an event: an event is shown by writing its values into the
-// window's controls and marks, and a confirmed window is turned into a new
-// event, which then takes the place of whatever the window was opened for.
+// The values of an event as the editor shows them, and the new event that
+// an editor's values make. The editor never touches an event: an edited
+// event is always a new one, with the defaults of a new event in every
+// member that the editor does not show.
 class EditorTransfer {
 public:
-    explicit EditorTransfer(CPlentEngine& engine) : engine_(engine) {}
-
-    // Fills the window from the event with the identifier; writing runs the
-    // controls' handlers as a user's change would.
-    void CollectionsToForm(const std::string& identifier, IPlentForm& form) const;
-    // Builds a new event from the window, adds it in front of the event
-    // before ("" for the end) and computes its next start. Any failure
-    // (an entry that does not convert, an identifier already present, an
-    // unknown before, the next start) leaves the collection as it was and
-    // raises the error's number again.
-    void FormToCollections(IPlentForm& form, const std::string& before) const;
+    // A mark outside the grids is an index error.
+    static EventDraft draftOf(const CPlent& event);
+    // A text that does not convert raises the conversion error, with the
+    // source "CPlentEngine.FormToCollections".
+    static std::shared_ptr<CPlent> eventOf(const EventDraft& draft);
 
 private:
-    static void fieldsToForm(const CPlent& e, IPlentForm& form);
-    static void unlessToForm(CUnless& u, IPlentForm& form);
-    static std::shared_ptr<CPlent> eventFromForm(IPlentForm& form);
+    static void marksOf(const CUnless& u, CalendarMarks& marks);
     static void dropWhatTheModeDoesNotUse(CPlent& e);
-    static void unlessFromForm(IPlentForm& form, CUnless& u);
-    void addToCollection(const std::shared_ptr<CPlent>& e, const std::string& identifier,
-                         const std::string& before) const;
-
-    CPlentEngine& engine_;
+    static void unlessOf(const CalendarMarks& marks, CUnless& u);
 };
 
 } // namespace Plent

@@ -1,5 +1,7 @@
 #include "EventEditing.h"
 
+#include <utility>
+
 #include "CPlentEngine.h"
 #include "EngineWindows.h"
 #include "Platform/automation/AutomationError.h"
@@ -11,11 +13,19 @@ namespace {
 
 constexpr const char* AddFailedWhere = "CPlentEngine.Add.FormToCollections()";
 
-// The identifier of the event after this one; "" for the last.
-std::string identifierAfter(const colPlents& plents, const std::shared_ptr<CPlent>& event)
+// Where an event stands in the list: its position and the identifier of the
+// event after it ("" for the last); position 0 when it is not there.
+struct Place {
+    int32_t position = 0;
+    std::string successor;
+};
+
+Place placeOf(const colPlents& plents, const std::shared_ptr<CPlent>& event)
 {
-    for (int32_t position = 1; position < plents.Count(); ++position) {
-        if (plents.Item(position) == event) return plents.Item(position + 1)->Identifier();
+    for (int32_t position = 1; position <= plents.Count(); ++position) {
+        if (plents.Item(position) != event) continue;
+        const auto next = plents.Item(position + 1);
+        return {position, next ? next->Identifier() : std::string()};
     }
     return {};
 }
@@ -34,12 +44,12 @@ std::unique_ptr<IPlentForm> EventEditing::openEditor()
 void EventEditing::Add(const std::string& before)
 {
     const std::unique_ptr<IPlentForm> form = openEditor();
-    form->setEngine(&engine_);
-    for (;;) {
-        form->ShowModal();
-        if (!form->Confirmed()) return;
+    const auto taken = [this](const std::string& id) { return engine_.ExistEvent(id); };
+    EventDraft draft = form->Draft();
+    while (const auto edited = form->Edit(draft, EditorMode::Add, taken)) {
+        draft = *edited;
         try {
-            engine_.FormToCollections(*form, before);
+            engine_.FormToCollections(draft, before);
             return;
         } catch (const Platform::AutomationError&) {
             Platform::MessageBox::showError(engine_.errorReport().unexpected(AddFailedWhere));
@@ -49,46 +59,36 @@ void EventEditing::Add(const std::string& before)
 
 void EventEditing::Update(const std::string& identifier)
 {
-    if (!engine_.ExistEvent(identifier)) return;
-    const std::unique_ptr<IPlentForm> form = openEditor();
-    engine_.CollectionsToForm(identifier, *form);
-    form->SetEditable(true);
-    form->ShowModal();
-    if (form->Confirmed()) replace(identifier, *form);
+    if (const auto edited = edit(identifier, EditorMode::Edit)) replace(identifier, *edited);
 }
 
-// The event may have gone while the window was open (handed out and
-// deleted); then the edited one is simply added.
-void EventEditing::replace(const std::string& identifier, IPlentForm& form)
+void EventEditing::Show(const std::string& identifier) { edit(identifier, EditorMode::View); }
+
+std::optional<EventDraft> EventEditing::edit(const std::string& identifier, EditorMode mode)
+{
+    const auto event = std::as_const(engine_).Plents().Item(identifier);
+    if (!event) return std::nullopt;
+    const EventDraft draft = CPlentEngine::CollectionsToForm(*event);
+    return openEditor()->Edit(draft, mode, {});
+}
+
+// While the window was open the poll may have handed out and deleted the
+// event, or its successor, and a failed transfer may have shown a message
+// box while the poll went on: the edited event is then simply added, and
+// the old one goes back in front of its successor or else to the end.
+void EventEditing::replace(const std::string& identifier, const EventDraft& draft)
 {
     colPlents& plents = engine_.Plents();
     const std::shared_ptr<CPlent> old = plents.Item(identifier);
-    const std::string successor = identifierAfter(plents, old);
-    engine_.Remove(identifier);
+    const Place place = placeOf(plents, old);
+    if (place.position != 0) plents.Remove(place.position);
     try {
-        engine_.FormToCollections(form, "");
+        engine_.FormToCollections(draft, "");
     } catch (const Platform::AutomationError&) {
-        if (old) putBack(old, successor);
+        if (place.position == 0) throw;
+        plents.Add(old, old->Identifier(), plents.Item(place.successor) ? place.successor : "");
         throw;
     }
-}
-
-// A failed transfer may have shown a message box, and while it was up the
-// poll may have handed out and deleted the successor: the old event then
-// goes to the end rather than being lost.
-void EventEditing::putBack(const std::shared_ptr<CPlent>& old, const std::string& successor)
-{
-    colPlents& plents = engine_.Plents();
-    plents.Add(old, old->Identifier(), plents.Item(successor) ? successor : "");
-}
-
-void EventEditing::Show(const std::string& identifier)
-{
-    if (!engine_.ExistEvent(identifier)) return;
-    const std::unique_ptr<IPlentForm> form = openEditor();
-    engine_.CollectionsToForm(identifier, *form);
-    form->SetEditable(false);
-    form->ShowModal();
 }
 
 } // namespace Plent

@@ -27,11 +27,10 @@ public:
     // The event in the read-only view.
     void Show(const std::string& identifier);
 
-
 private:
     std::unique_ptr<IPlentForm> openEditor();
-    void replace(const std::string& identifier, IPlentForm& form);
-    void putBack(const std::shared_ptr<CPlent>& old, const std::string& successor);
+    std::optional<EventDraft> edit(const std::string& identifier, EditorMode mode);
+    void replace(const std::string& identifier, const EventDraft& draft);
 
     CPlentEngine& engine_;
 };

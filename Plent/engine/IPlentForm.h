@@ -1,46 +1,36 @@
 #pragma once
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
+
+#include "EventDraft.h"
 
 namespace Plent {
 
-class CPlentEngine;
+// What the editor is opened for: a new event, an event to change (all but
+// its identifier) or an event to look at.
+enum class EditorMode { Add, Edit, View };
 
-// The event editor as the engine sees it: what Add, Update and Show do with
-// the window, and what the transfer between window and event reads and
-// writes. Controls are named as designed ("txtIdentifier", "chkDelete",
-// "optRetryMode"). Writing a value runs the control's handlers exactly as a
-// user's change would, and only when the value really changes. A name the
-// window does not have, an option index outside its array and a mark index
-// outside its table raise errors.
+// The event editor as the engine sees it: a window that shows a draft and
+// gives back what the user made of it.
 struct IPlentForm {
+    // Answers whether an event already has the identifier.
+    using IdentifierTaken = std::function<bool(const std::string&)>;
+
     virtual ~IPlentForm() = default;
 
     virtual void Init(int32_t hMsg, int16_t iOffSet) = 0;
-    // Set in add mode only: OK then refuses an identifier the engine has.
-    virtual void setEngine(CPlentEngine* engine) = 0;
-    virtual void SetEditable(bool editable) = 0;
-    virtual bool Editable() const = 0;
-    // Shows the window modally; returns when it hides itself.
-    virtual void ShowModal() = 0;
-    virtual bool Confirmed() const = 0;
-
-    virtual std::string Text(const std::string& textBox) const = 0;
-    virtual void setText(const std::string& textBox, const std::string& text) = 0;
-    // Check boxes: 0 unchecked, 1 checked.
-    virtual int CheckValue(const std::string& checkBox) const = 0;
-    virtual void setCheckValue(const std::string& checkBox, int value) = 0;
-    // Option arrays: the first selected index, -1 when none is selected.
-    virtual int SelectedOption(const std::string& optionArray) const = 0;
-    virtual void selectOption(const std::string& optionArray, int index) = 0;
-
-    // The marks of the calendar grids (index rules as designed).
-    virtual bool DaySelected(int day) const = 0;
-    virtual void setDaySelected(int day, bool selected) = 0;
-    virtual bool WeekDaySelected(int row) const = 0;
-    virtual void setWeekDaySelected(int row, bool selected) = 0;
-    virtual bool MonthDaySelected(int month, int day) const = 0;
-    virtual void setMonthDaySelected(int month, int day, bool selected) = 0;
+    // What the window shows now; a new window shows a new event starting now.
+    virtual EventDraft Draft() const = 0;
+    // Shows the draft modally in the mode. Each value is written as a user's
+    // change would be, running the controls' handlers, but only where it
+    // differs from what the window shows. In add mode OK refuses an
+    // identifier that taken answers for. Returns the edited draft when the
+    // user confirmed, nothing when the user cancelled. An option index
+    // outside its array is an index error.
+    virtual std::optional<EventDraft> Edit(const EventDraft& draft, EditorMode mode,
+                                           const IdentifierTaken& taken) = 0;
 };
 
 } // namespace Plent

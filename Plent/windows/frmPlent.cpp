@@ -14,9 +14,7 @@
 
 #include "CalendarGridSetup.h"
 #include "CaptionFitter.h"
-#include "CaptionFitter.h"
 #include "modGridSel.h"
-#include "Plent/engine/CPlentEngine.h"
 #include "Plent/engine/EditorChecks.h"
 #include "Plent/model/CPlent.h"
 #include "Plent/msg/CMsg.h"
@@ -41,11 +39,6 @@ constexpr int AddCaptionMsg = 56;
 constexpr int ViewCaptionMsg = 57;
 constexpr int CharEnter = 13;
 constexpr int CharSpace = 32;
-
-[[noreturn]] void noSuchControl(const std::string& name)
-{
-    Platform::Raise(Platform::Err::NoSuchMember, "frmPlent", "The editor has no control " + name);
-}
 
 // The first start boxes take the locale's short forms, which may be longer
 // than the design's 10 and 5 characters ("12/31/2024", "10:59 PM"): samples
@@ -99,6 +92,34 @@ bool isNonZeroInteger(const QString& text)
 {
     const auto value = Platform::LocaleNumbers::integerOrNothing(text.toStdString());
     return value && *value != 0;
+}
+
+std::string textOf(const QLineEdit& box) { return box.text().toStdString(); }
+
+// Code writes whole texts: a text longer than the box's limit for typing
+// widens the limit instead of being cut. An unchanged text runs nothing.
+void write(QLineEdit& box, const std::string& text)
+{
+    const QString value = QString::fromStdString(text);
+    if (box.text() == value) return;
+    if (value.size() > box.maxLength()) box.setMaxLength(static_cast<int>(value.size()));
+    box.setText(value);
+}
+
+template <size_t N>
+int selectedOf(const std::array<QRadioButton*, N>& options)
+{
+    const auto selected = std::find_if(options.begin(), options.end(), [](QRadioButton* o) { return o->isChecked(); });
+    return selected == options.end() ? -1 : static_cast<int>(selected - options.begin());
+}
+
+// -1 selects none, which leaves the array as it is.
+template <size_t N>
+void select(const std::array<QRadioButton*, N>& options, int index)
+{
+    if (index == -1) return;
+    if (index < 0 || static_cast<size_t>(index) >= N) Platform::Raise(Platform::Err::SubscriptOutOfRange, "frmPlent");
+    options[static_cast<size_t>(index)]->setChecked(true);
 }
 
 } // namespace
@@ -318,10 +339,7 @@ void frmPlent::sstabPlent_Click(int)
 
 void frmPlent::cmdOK_Click()
 {
-    EditorChecks::ExistEvent existEvent;
-    if (engine_) existEvent = [this](const std::string& id) { return engine_->ExistEvent(id); };
-    if (const auto failure = EditorChecks::firstFailure(EditorEntries::of(*this), existEvent, marks_))
-        return sendTo(failure->tab, failure->control);
+    if (const auto failure = EditorChecks::firstFailure(Draft(), taken_)) return sendTo(failure->tab, failure->entry);
     confirmed_ = true;
     Hide();
 }
@@ -329,11 +347,25 @@ void frmPlent::cmdOK_Click()
 // A failed check may concern an entry that the chosen repetition disables
 // or hides: its tab still comes to the front, shown disabled, but the
 // focus stays where it was, since such a control cannot take it.
-void frmPlent::sendTo(int tab, const char* control)
+void frmPlent::sendTo(int tab, EditorEntry entry)
 {
     ui_.sstabPlent->setCurrentIndex(tab);
-    auto* widget = findChild<QWidget*>(QString::fromLatin1(control));
-    if (widget && widget->isEnabled() && widget->isVisibleTo(this)) widget->setFocus(Qt::OtherFocusReason);
+    QWidget* widget = entryWidget(entry);
+    if (widget->isEnabled() && widget->isVisibleTo(this)) widget->setFocus(Qt::OtherFocusReason);
+}
+
+QWidget* frmPlent::entryWidget(EditorEntry entry) const
+{
+    switch (entry) {
+    case EditorEntry::Identifier: return ui_.txtIdentifier;
+    case EditorEntry::FirstStart: return ui_.txtFirstStartDate;
+    case EditorEntry::From: return ui_.txtFrom;
+    case EditorEntry::To: return ui_.txtTo;
+    case EditorEntry::WeekDays: return ui_.msgWeekDay;
+    case EditorEntry::Days: return ui_.msgDays;
+    case EditorEntry::MonthDays: break;
+    }
+    return ui_.msgMonth;
 }
 
 void frmPlent::cmdCancel_Click()
@@ -360,18 +392,24 @@ void frmPlent::msgWeekDay_KeyPress(int KeyAscii)
 
 void frmPlent::msgMonth_Click()
 {
-    modGridSel::SelectCells(*ui_.msgMonth, marks_.month(), false);
+    modGridSel::SelectCells(*ui_.msgMonth, month_, false);
     ui_.msgMonthDay->setEnabled(editable_);
-    const int month = marks_.chosenMonth();
+    const int month = chosenMonth();
     if (month != 0) modGridSel::ShowSelection(*ui_.msgMonthDay, marks_.monthDays(month));
     CalendarGridSetup::labelLastCells(*ui_.msgMonthDay, month == February);
+}
+
+int frmPlent::chosenMonth() const
+{
+    const auto chosen = std::find(month_.begin() + 1, month_.end(), true);
+    return chosen == month_.end() ? 0 : static_cast<int>(chosen - month_.begin());
 }
 
 // Cells the chosen month does not offer stay unmarked, whatever the click
 // or the dragged block covered.
 void frmPlent::msgMonthDay_Click()
 {
-    const int month = marks_.chosenMonth();
+    const int month = chosenMonth();
     if (month == 0) return;
     const std::span<bool> marks = marks_.monthDays(month);
     modGridSel::SelectCells(*ui_.msgMonthDay, marks, true);
@@ -381,59 +419,63 @@ void frmPlent::msgMonthDay_Click()
     modGridSel::setMark(grid, marks, 31, false);
 }
 
-// ---- Access by control name
+// ---- The draft
 
-QLineEdit* frmPlent::textBox(const std::string& name) const
+EventDraft frmPlent::Draft() const
 {
-    auto* box = findChild<QLineEdit*>(QString::fromStdString(name));
-    if (!box) noSuchControl(name);
-    return box;
+    EventDraft d;
+    d.identifier = textOf(*ui_.txtIdentifier);
+    d.parameter = textOf(*ui_.txtParameter);
+    d.description = textOf(*ui_.txtDescription);
+    d.firstStartDate = textOf(*ui_.txtFirstStartDate);
+    d.firstStartHour = textOf(*ui_.txtFirstStartHour);
+    d.deleteAfterDone = ui_.chkDelete->isChecked();
+    d.moveToNextDay = ui_.chkMove->isChecked();
+    d.delay = textOf(*ui_.txtDelay);
+    d.delayMode = selectedOf(ui_.optDelay);
+    d.retryMode = selectedOf(ui_.optRetryMode);
+    d.retry = textOf(*ui_.txtRetry);
+    d.from = textOf(*ui_.txtFrom);
+    d.to = textOf(*ui_.txtTo);
+    d.marks = marks_;
+    return d;
 }
 
-QCheckBox* frmPlent::checkBox(const std::string& name) const
+// In the order in which the handlers expect them: the repetition's rules
+// see the flags and the delay already written. The grids are painted when
+// their tab comes up.
+void frmPlent::setDraft(const EventDraft& d)
 {
-    auto* box = findChild<QCheckBox*>(QString::fromStdString(name));
-    if (!box) noSuchControl(name);
-    return box;
+    write(*ui_.txtIdentifier, d.identifier);
+    write(*ui_.txtParameter, d.parameter);
+    write(*ui_.txtDescription, d.description);
+    write(*ui_.txtFirstStartDate, d.firstStartDate);
+    write(*ui_.txtFirstStartHour, d.firstStartHour);
+    ui_.chkDelete->setChecked(d.deleteAfterDone);
+    ui_.chkMove->setChecked(d.moveToNextDay);
+    write(*ui_.txtDelay, d.delay);
+    select(ui_.optDelay, d.delayMode);
+    select(ui_.optRetryMode, d.retryMode);
+    write(*ui_.txtRetry, d.retry);
+    write(*ui_.txtFrom, d.from);
+    write(*ui_.txtTo, d.to);
+    marks_ = d.marks;
 }
 
-std::span<QRadioButton* const> frmPlent::options(const std::string& name) const
+void frmPlent::setMode(EditorMode mode, const IdentifierTaken& taken)
 {
-    if (name == "optRetryMode") return ui_.optRetryMode;
-    if (name == "optDelay") return ui_.optDelay;
-    noSuchControl(name);
+    if (mode != EditorMode::Add) SetEditable(mode == EditorMode::Edit);
+    taken_ = mode == EditorMode::Add ? taken : IdentifierTaken();
 }
 
-std::string frmPlent::Text(const std::string& name) const { return textBox(name)->text().toStdString(); }
-
-// Code writes whole texts: a text longer than the box's limit for typing
-// widens the limit instead of being cut.
-void frmPlent::setText(const std::string& name, const std::string& text)
+std::optional<EventDraft> frmPlent::Edit(const EventDraft& draft, EditorMode mode, const IdentifierTaken& taken)
 {
-    QLineEdit* box = textBox(name);
-    const QString value = QString::fromStdString(text);
-    if (box->text() == value) return;
-    if (value.size() > box->maxLength()) box->setMaxLength(static_cast<int>(value.size()));
-    box->setText(value);
-}
-
-int frmPlent::CheckValue(const std::string& name) const { return checkBox(name)->isChecked() ? 1 : 0; }
-
-void frmPlent::setCheckValue(const std::string& name, int value) { checkBox(name)->setChecked(value != 0); }
-
-int frmPlent::SelectedOption(const std::string& name) const
-{
-    const auto array = options(name);
-    const auto selected = std::find_if(array.begin(), array.end(), [](QRadioButton* o) { return o->isChecked(); });
-    return selected == array.end() ? -1 : static_cast<int>(selected - array.begin());
-}
-
-void frmPlent::selectOption(const std::string& name, int index)
-{
-    const auto array = options(name);
-    if (index < 0 || static_cast<size_t>(index) >= array.size())
-        Platform::Raise(Platform::Err::SubscriptOutOfRange, "frmPlent");
-    array[static_cast<size_t>(index)]->setChecked(true);
+    setDraft(draft);
+    setMode(mode, taken);
+    confirmed_ = false;
+    ShowModal();
+    if (!confirmed_) return std::nullopt;
+    return Draft();
 }
 
 } // namespace Plent

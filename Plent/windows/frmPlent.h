@@ -1,11 +1,11 @@
 #pragma once
 #include <QWidget>
 
+#include <array>
 #include <memory>
-#include <span>
 
 #include "frmPlentControls.h"
-#include "Plent/engine/CalendarMarks.h"
+#include "Plent/engine/EditorChecks.h"
 #include "Plent/engine/IPlentForm.h"
 #include "Platform/ui/Form.h"
 
@@ -28,30 +28,21 @@ public:
     ~frmPlent() override;
 
     void Init(int32_t hMsg, int16_t iOffSet) override;
-    void setEngine(CPlentEngine* engine) override { engine_ = engine; }
+    EventDraft Draft() const override;
+    std::optional<EventDraft> Edit(const EventDraft& draft, EditorMode mode, const IdentifierTaken& taken) override;
+
+    // Writes the draft into the controls and marks, as Edit does before it
+    // shows the window.
+    void setDraft(const EventDraft& draft);
+    // Add mode leaves every entry editable and lets OK refuse an identifier
+    // that taken answers for; the others are SetEditable's.
+    void setMode(EditorMode mode, const IdentifierTaken& taken);
     // True: every entry editable but the identifier; False: a read-only
     // view in which only the months can be looked through.
-    void SetEditable(bool editable) override;
-    bool Editable() const override { return editable_; }
-    void ShowModal() override;
-    bool Confirmed() const override { return confirmed_; }
-
-    std::string Text(const std::string& textBox) const override;
-    void setText(const std::string& textBox, const std::string& text) override;
-    int CheckValue(const std::string& checkBox) const override;
-    void setCheckValue(const std::string& checkBox, int value) override;
-    int SelectedOption(const std::string& optionArray) const override;
-    void selectOption(const std::string& optionArray, int index) override;
-
-    bool DaySelected(int day) const override { return marks_.DaySelected(day); }
-    void setDaySelected(int day, bool selected) override { marks_.setDaySelected(day, selected); }
-    bool WeekDaySelected(int row) const override { return marks_.WeekDaySelected(row); }
-    void setWeekDaySelected(int row, bool selected) override { marks_.setWeekDaySelected(row, selected); }
-    bool MonthDaySelected(int month, int day) const override { return marks_.MonthDaySelected(month, day); }
-    void setMonthDaySelected(int month, int day, bool selected) override
-    {
-        marks_.setMonthDaySelected(month, day, selected);
-    }
+    void SetEditable(bool editable);
+    bool Editable() const { return editable_; }
+    void ShowModal();
+    bool Confirmed() const { return confirmed_; }
 
 protected:
     void Form_QueryUnload(bool& Cancel, Platform::UnloadMode mode) override;
@@ -87,17 +78,17 @@ private:
     void setDelayOptionsEnabled(bool enabled);
     void setModesEnabled(int first, int last, bool enabled);
     void setStartBoxesEnabled(bool enabled);
-    void sendTo(int tab, const char* control);
-
-    QLineEdit* textBox(const std::string& name) const;
-    QCheckBox* checkBox(const std::string& name) const;
-    std::span<QRadioButton* const> options(const std::string& name) const;
+    void sendTo(int tab, EditorEntry entry);
+    QWidget* entryWidget(EditorEntry entry) const;
+    int chosenMonth() const;
 
     frmPlentControls ui_;
     CalendarMarks marks_;
+    // The month chosen in the month grid (1..12), at most one marked.
+    std::array<bool, 13> month_{};
     std::unique_ptr<CMsg> Msg;
     int32_t hMsg_ = -1;
-    CPlentEngine* engine_ = nullptr;
+    IdentifierTaken taken_;
     bool editable_ = true;
     bool confirmed_ = false;
 };

@@ -119,7 +119,9 @@ TEST_F(PelmorEditSession, AnEventSavedInItIsStartedByTheRunner)
             ASSERT_NE(editor, nullptr);
             typeInto(editor, "txtIdentifier", "made");
             typeInto(editor, "txtParameter", QString::fromStdString(d.marker("made")));
-            editor->selectOption("optRetryMode", Plent::RetryMode::OncePerRun);
+            Plent::EventDraft draft = editor->Draft();
+            draft.retryMode = Plent::RetryMode::OncePerRun;
+            editor->setDraft(draft);
             QTest::mouseClick(editor->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
         })
         .then([&](QWidget* modal) {

@@ -22,7 +22,8 @@
 using namespace SchedulingFixtures;
 using TestSupport::MessageBoxRecorder;
 using Plent::CPlentEngine;
-using Plent::IPlentForm;
+using Plent::EditorMode;
+using Plent::EventDraft;
 namespace RetryMode = Plent::RetryMode;
 
 namespace {
@@ -30,27 +31,27 @@ namespace {
 // The user types a daily event starting at start and confirms.
 ScriptedForm::Step typeNew(const std::string& id, DateTime start)
 {
-    return [=](IPlentForm& window) {
-        window.setText("txtIdentifier", id);
-        window.setText("txtParameter", "run " + id);
-        window.selectOption("optRetryMode", RetryMode::Days);
-        window.setText("txtRetry", "1");
-        window.setText("txtFirstStartDate", Platform::LocaleDates::shortDate(start));
-        window.setText("txtFirstStartHour", Platform::LocaleDates::shortTime(start));
-        return true;
+    return [=](EventDraft d) {
+        d.identifier = id;
+        d.parameter = "run " + id;
+        d.retryMode = RetryMode::Days;
+        d.retry = "1";
+        d.firstStartDate = Platform::LocaleDates::shortDate(start);
+        d.firstStartHour = Platform::LocaleDates::shortTime(start);
+        return std::optional(d);
     };
 }
 
 ScriptedForm::Step typeDelay(const std::string& delay)
 {
-    return [=](IPlentForm& window) {
-        window.setText("txtDelay", delay);
-        return true;
+    return [=](EventDraft d) {
+        d.delay = delay;
+        return std::optional(d);
     };
 }
 
-bool confirm(IPlentForm&) { return true; }
-bool cancel(IPlentForm&) { return false; }
+std::optional<EventDraft> confirm(EventDraft d) { return d; }
+std::optional<EventDraft> cancel(EventDraft) { return std::nullopt; }
 
 class EventEditing : public ::testing::Test {
 protected:
@@ -90,8 +91,8 @@ TEST_F(EventEditing, AddPutsTheNewEventInFrontOfBeforeOrAtTheEnd)
     add();
     EXPECT_EQ(identifiers(), (std::vector<std::string>{"a", "second", "b", "last"}));
     EXPECT_EQ(editors.record.inits, (std::vector<std::pair<int32_t, int16_t>>{{-1, 1100}, {-1, 1100}}));
-    EXPECT_EQ(editors.record.engineHandedOver, 2) << "the editor refuses identifiers the engine has";
-    EXPECT_TRUE(editors.record.editable.empty()) << "add mode: SetEditable is not called";
+    EXPECT_EQ(editors.record.identifierChecks, 2) << "the editor refuses identifiers the engine has";
+    EXPECT_EQ(editors.record.modes, (std::vector<EditorMode>{EditorMode::Add, EditorMode::Add}));
     EXPECT_EQ(editors.record.unloads, 2);
     EXPECT_TRUE(boxes.texts.empty());
 }
@@ -108,20 +109,17 @@ TEST_F(EventEditing, AFailedAddIsAnnouncedAndTheWindowComesBackWithTheInput)
     std::string delayShownAgain, idShownAgain;
     const ScriptedForm::Step typed = typeNew("new", at(2024, 4, 1));
     editors
-        .then([&](IPlentForm& window) {
-            typed(window);
-            return typeDelay("abc")(window);
-        })
-        .then([&](IPlentForm& window) {
-            delayShownAgain = window.Text("txtDelay");
-            idShownAgain = window.Text("txtIdentifier");
-            return typeDelay("5")(window);
+        .then([&](EventDraft d) { return typeDelay("abc")(*typed(d)); })
+        .then([&](EventDraft d) {
+            delayShownAgain = d.delay;
+            idShownAgain = d.identifier;
+            return typeDelay("5")(d);
         });
     add();
     EXPECT_EQ(boxes.texts, std::vector<std::string>{"Unexpected error - CPlentEngine.Add.FormToCollections()"});
     EXPECT_EQ(delayShownAgain, "abc");
     EXPECT_EQ(idShownAgain, "new");
-    EXPECT_EQ(editors.record.showings, 2);
+    EXPECT_EQ(editors.record.modes.size(), 2u);
     EXPECT_EQ(editors.record.unloads, 1) << "one window for the whole Add";
     ASSERT_TRUE(engine->ExistEvent("new"));
     EXPECT_EQ(engine->Plents().Item("new")->Delay(), 5);
@@ -134,7 +132,7 @@ TEST_F(EventEditing, CancelAfterAFailureEndsAddWithoutANewEvent)
     add("ghost");
     EXPECT_EQ(identifiers(), std::vector<std::string>{"a"});
     EXPECT_EQ(boxes.texts.size(), 1u);
-    EXPECT_EQ(editors.record.showings, 2);
+    EXPECT_EQ(editors.record.modes.size(), 2u);
 }
 
 TEST_F(EventEditing, AddCancelledAtOnceAddsNothingAndSaysNothing)
@@ -163,17 +161,17 @@ TEST_F(EventEditing, UpdateMovesTheEditedEventToTheEndWithANewStart)
     EXPECT_EQ(edited->LastStart(), 0) << "what the window does not show starts from a new event's defaults";
     EXPECT_EQ(edited->Status(), Plent::Status::Open);
     EXPECT_EQ(edited->Description(), "about daily");
-    EXPECT_EQ(editors.record.editable, std::vector<bool>{true});
-    EXPECT_EQ(editors.record.engineHandedOver, 0);
+    EXPECT_EQ(editors.record.modes, std::vector<EditorMode>{EditorMode::Edit});
+    EXPECT_EQ(editors.record.identifierChecks, 0);
 }
 
 TEST_F(EventEditing, UpdateCancelledLeavesTheEventWhereItWas)
 {
     const auto old = addEvent(*engine, "daily", RetryMode::Days, 1, at(2024, 3, 10, 8, 0));
     addEvent(*engine, "b", RetryMode::Once, 0, at(2024, 4, 1));
-    editors.then([](IPlentForm& window) {
-        typeDelay("7")(window);
-        return false;
+    editors.then([](EventDraft d) {
+        typeDelay("7")(d);
+        return std::optional<EventDraft>();
     });
     engine->Update("daily");
     EXPECT_EQ(identifiers(), (std::vector<std::string>{"daily", "b"}));
@@ -220,9 +218,9 @@ TEST_F(EventEditing, AnEventGoneWhileTheWindowWasOpenComesBackEdited)
 {
     addEvent(*engine, "daily", RetryMode::Days, 1, at(2024, 3, 10, 8, 0));
     addEvent(*engine, "b", RetryMode::Once, 0, at(2024, 4, 1));
-    editors.then([&](IPlentForm&) {
+    editors.then([&](EventDraft d) {
         engine->Remove("daily"); // handed out and deleted meanwhile
-        return true;
+        return std::optional(d);
     });
     engine->Update("daily");
     EXPECT_EQ(identifiers(), (std::vector<std::string>{"b", "daily"}));
@@ -233,13 +231,13 @@ TEST_F(EventEditing, ShowOpensTheReadOnlyViewAndChangesNothing)
     const auto e = addEvent(*engine, "daily", RetryMode::Days, 1, at(2024, 3, 10, 8, 0));
     addEvent(*engine, "b", RetryMode::Once, 0, at(2024, 4, 1));
     std::string shownId;
-    editors.then([&](IPlentForm& window) {
-        shownId = window.Text("txtIdentifier");
-        return false;
+    editors.then([&](EventDraft d) {
+        shownId = d.identifier;
+        return std::optional<EventDraft>();
     });
     engine->Show("daily");
     EXPECT_EQ(shownId, "daily");
-    EXPECT_EQ(editors.record.editable, std::vector<bool>{false});
+    EXPECT_EQ(editors.record.modes, std::vector<EditorMode>{EditorMode::View});
     EXPECT_EQ(identifiers(), (std::vector<std::string>{"daily", "b"}));
     EXPECT_EQ(engine->Plents().Item("daily"), e);
     EXPECT_EQ(editors.record.unloads, 1);

@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "Plent/windows/frmPlent.h"
+#include "ProbedEditor.h"
 #include "Platform/automation/AutomationError.h"
 #include "Platform/dates/Clock.h"
 #include "Platform/ui/Grid.h"
@@ -46,7 +46,7 @@ protected:
     // A fresh window, initialised without a language library and shown.
     void open()
     {
-        form = std::make_unique<Plent::frmPlent>();
+        form = std::make_unique<ProbedEditor>();
         form->Init(-1, 1100);
         form->Show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
@@ -114,7 +114,7 @@ protected:
     static QString cellText(Grid* g, int k) { return g->text((k - 1) / g->columnCount(), (k - 1) % g->columnCount()); }
 
     Platform::FixedClock clock{Platform::DateTime::fromCivil(2024, 3, 15, 8, 30, 15)};
-    std::unique_ptr<Plent::frmPlent> form;
+    std::unique_ptr<ProbedEditor> form;
     TestSupport::MessageBoxRecorder recorder_;
     std::vector<std::string>& boxes = recorder_.texts;
 

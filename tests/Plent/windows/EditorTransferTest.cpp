@@ -10,8 +10,9 @@
 #include <memory>
 #include <vector>
 
-#include "Plent/engine/EngineWindows.h"
-#include "Plent/engine/IPlentForm.h"
+#include "Plent/engine/EditorTransfer.h"
+#include "Plent/runstate/EventDefinition.h"
+#include "ProbedEditor.h"
 #include "Platform/automation/AutomationError.h"
 #include "Platform/automation/RuntimeError.h"
 #include "Platform/locale/LocaleDates.h"
@@ -24,7 +25,6 @@
 using namespace SchedulingFixtures;
 using Plent::CPlent;
 using Plent::CPlentEngine;
-using Plent::IPlentForm;
 namespace RetryMode = Plent::RetryMode;
 
 namespace {
@@ -34,7 +34,7 @@ protected:
     void SetUp() override
     {
         QLocale::setDefault(QLocale(QString::fromLatin1(GetParam())));
-        form = Plent::EngineWindows::Get().NewPlentForm();
+        form = std::make_unique<ProbedEditor>();
         form->Init(-1, 1100);
     }
     void TearDown() override
@@ -43,19 +43,22 @@ protected:
         QLocale::setDefault(previousLocale_);
     }
 
+    void show(const std::string& id) { form->setDraft(CPlentEngine::CollectionsToForm(*engine.Plents().Item(id))); }
+    void confirm(const std::string& before = "") { engine.FormToCollections(form->Draft(), before); }
+
     // What Update does with a confirmed window.
     std::shared_ptr<CPlent> editedAgain(const std::string& id)
     {
-        engine.CollectionsToForm(id, *form);
+        show(id);
         engine.Remove(id);
-        engine.FormToCollections(*form, "");
+        confirm();
         return engine.Plents().Item(id);
     }
 
     int failureOf(const std::string& before = "")
     {
         try {
-            engine.FormToCollections(*form, before);
+            confirm(before);
         } catch (const Platform::AutomationError& e) {
             EXPECT_EQ(e.source(), "CPlentEngine.FormToCollections");
             EXPECT_EQ(e.description(), Platform::RuntimeErrorText(e.number()));
@@ -80,7 +83,7 @@ protected:
 
     Platform::FixedClock clock{at(2024, 3, 1, 10, 0)};
     CPlentEngine engine;
-    std::unique_ptr<IPlentForm> form;
+    std::unique_ptr<ProbedEditor> form;
     TestSupport::MessageBoxRecorder recorder_;
     std::vector<std::string>& boxes = recorder_.texts;
 
@@ -156,7 +159,7 @@ TEST_P(EditorTransfer, TheWindowShowsTheEventInTheShortFormsAndRunsItsHandlers)
 {
     auto e = addEvent(engine, "backup", RetryMode::Days, 2, at(2024, 3, 15, 8, 30, 15));
     e->setFrom(830);
-    engine.CollectionsToForm("backup", *form);
+    show("backup");
 
     const DateTime start = at(2024, 3, 15, 8, 30);
     EXPECT_EQ(form->Text("txtFirstStartDate"), Platform::LocaleDates::shortDate(start));
@@ -180,7 +183,7 @@ TEST_P(EditorTransfer, OnceByStartDropsItsDateDelayTimeWindowAndMarks)
     form->setCheckValue("chkMove", 1);
     form->setDaySelected(3, true);
     form->setWeekDaySelected(8, true);
-    engine.FormToCollections(*form, "");
+    confirm();
 
     const auto e = engine.Plents().Item("startup");
     EXPECT_TRUE(e->Finished());
@@ -199,7 +202,7 @@ TEST_P(EditorTransfer, OnceKeepsItsStartButNoTimeWindowOrMarks)
     form->setText("txtFirstStartHour", "23:59");
     form->setText("txtTo", "12:00");
     form->setWeekDaySelected(1, true);
-    engine.FormToCollections(*form, "");
+    confirm();
 
     const auto e = engine.Plents().Item("once");
     EXPECT_EQ(whenOf(e->NextStart()), at(2024, 3, 20, 23, 59));
@@ -215,7 +218,7 @@ TEST_P(EditorTransfer, GridMarksBecomeTheUnlessRule)
     form->setDaySelected(32, true);    // "X": the last day of every month
     form->setMonthDaySelected(12, 24, true);
     form->setText("txtTo", "23:59");
-    engine.FormToCollections(*form, "");
+    confirm();
 
     const auto e = engine.Plents().Item("weekly");
     auto& u = e->Unless();
@@ -231,7 +234,7 @@ TEST_P(EditorTransfer, GridMarksBecomeTheUnlessRule)
     fillNew("monday", RetryMode::Weeks);
     form->setWeekDaySelected(7, false);
     form->setWeekDaySelected(1, true);
-    engine.FormToCollections(*form, "");
+    confirm();
     EXPECT_EQ(engine.Plents().Item("monday")->Unless().WeekDays().Item("2")->WeekDay(), 2);
 }
 
@@ -242,7 +245,7 @@ TEST_P(EditorTransfer, ANewEventGoesInFrontOfBeforeAndGetsItsNextStart)
     fillNew("new", RetryMode::Hours);
     form->setText("txtFirstStartDate", "2024-02-29");
     form->setText("txtFirstStartHour", "09:15");
-    engine.FormToCollections(*form, "b");
+    confirm("b");
 
     EXPECT_EQ(identifiers(), (std::vector<std::string>{"a", "new", "b"}));
     EXPECT_EQ(whenOf(engine.Plents().Item("new")->NextStart()), at(2024, 3, 1, 10, 15));
@@ -287,7 +290,7 @@ TEST_P(EditorTransfer, ANextStartThatCannotBeComputedTakesTheNewEventOutAgain)
 
     fillNew("daily", RetryMode::Days); // the window is unchanged: the user may try again
     form->setWeekDaySelected(8, false);
-    engine.FormToCollections(*form, "");
+    confirm();
     EXPECT_EQ(identifiers(), (std::vector<std::string>{"a", "daily"}));
 }
 
@@ -295,9 +298,56 @@ TEST_P(EditorTransfer, MarksOutsideTheGridsAreIndexErrorsWhenShown)
 {
     auto e = addEvent(engine, "odd", RetryMode::Days, 1, at(2024, 4, 1));
     excludeDay(*e, 13, 5); // no such month: nothing to mark
-    EXPECT_NO_THROW(engine.CollectionsToForm("odd", *form));
+    EXPECT_NO_THROW(show("odd"));
     excludeDay(*e, 0, 40);
-    EXPECT_THROW(engine.CollectionsToForm("odd", *form), Platform::AutomationError);
+    EXPECT_THROW(show("odd"), Platform::AutomationError);
+}
+
+// An editor's values for every repetition and delay rule, with what each
+// mode keeps: flags, a time window, marks in each grid.
+Plent::EventDraft draftFor(int mode, int delayMode)
+{
+    Plent::EventDraft d;
+    d.identifier = "e" + std::to_string(mode) + std::to_string(delayMode);
+    d.parameter = "/bin/true --all";
+    d.description = "every kind";
+    d.firstStartDate = Platform::LocaleDates::shortDate(at(2024, 3, 15));
+    d.firstStartHour = Platform::LocaleDates::shortTime(at(2024, 3, 15, 8, 30));
+    d.deleteAfterDone = mode <= RetryMode::Once;
+    d.moveToNextDay = mode > RetryMode::Once;
+    d.delay = "5";
+    d.delayMode = delayMode;
+    d.retryMode = mode;
+    d.retry = "3";
+    if (mode == RetryMode::Minutes || mode == RetryMode::Hours) d.from = "08:30", d.to = "17:00";
+    if (mode > RetryMode::Once) {
+        for (auto [month, day] : {std::pair{0, 32}, {2, 29}, {12, 24}}) {
+            if (month == 0) d.marks.setDaySelected(day, true);
+            else d.marks.setMonthDaySelected(month, day, true);
+        }
+        d.marks.setWeekDaySelected(7, true);
+        d.marks.setWeekDaySelected(8, true);
+    }
+    return d;
+}
+
+// The pure transfer and the real window agree: an event's draft shown in
+// the window comes back unchanged, and makes the event again.
+TEST_P(EditorTransfer, EveryKindOfEventComesBackFromItsDraft)
+{
+    for (int mode = RetryMode::OncePerRun; mode <= RetryMode::Years; ++mode) {
+        for (int delayMode = Plent::DelayMode::DoIt; delayMode <= Plent::DelayMode::Alarm; ++delayMode) {
+            const auto event = Plent::EditorTransfer::eventOf(draftFor(mode, delayMode));
+            event->setIdentifier(draftFor(mode, delayMode).identifier);
+            const Plent::EventDraft draft = CPlentEngine::CollectionsToForm(*event);
+            form->setDraft(draft);
+            EXPECT_EQ(form->Draft(), draft) << "mode " << mode << ", delay " << delayMode;
+            const auto again = Plent::EditorTransfer::eventOf(draft);
+            again->setIdentifier(draft.identifier);
+            EXPECT_EQ(Plent::EventDefinition::fingerprint(*again), Plent::EventDefinition::fingerprint(*event));
+            EXPECT_EQ(again->NextStart(), event->NextStart());
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, EditorTransfer, ::testing::Values("C", "en_US", "de_DE"));

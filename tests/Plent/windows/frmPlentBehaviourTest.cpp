@@ -134,12 +134,13 @@ TEST_F(frmPlentBehaviour, CodeRunsTheHandlersOnlyOnARealChange)
     EXPECT_EQ(form->Text("txtRetry"), "1");
 }
 
-TEST_F(frmPlentBehaviour, UnknownControlsAndOptionsAreErrors)
+TEST_F(frmPlentBehaviour, AnOptionOutsideItsArrayIsAnIndexError)
 {
-    EXPECT_THROW(form->Text("txtNothing"), Platform::AutomationError);
-    EXPECT_THROW(form->selectOption("optRetryMode", 8), Platform::AutomationError);
-    EXPECT_THROW(form->selectOption("optDelay", -1), Platform::AutomationError);
-    EXPECT_THROW(form->SelectedOption("optNothing"), Platform::AutomationError);
+    for (auto option : {&Plent::EventDraft::retryMode, &Plent::EventDraft::delayMode}) {
+        Plent::EventDraft draft = form->Draft();
+        draft.*option = option == &Plent::EventDraft::retryMode ? 8 : -2;
+        EXPECT_THROW(form->setDraft(draft), Platform::AutomationError);
+    }
 }
 
 TEST_F(frmPlentBehaviour, CancelAndTheCloseBoxHideUnconfirmed)
@@ -216,7 +217,7 @@ TEST_F(frmPlentBehaviour, ViewModeIsReadOnlyButTabsAndMonthsCanBeBrowsed)
 
 TEST_F(frmPlentBehaviour, ACaptionMissingFromTheLibraryIsAnnouncedOnce)
 {
-    form = std::make_unique<Plent::frmPlent>();
+    form = std::make_unique<ProbedEditor>();
     form->Init(0, 1100); // no string source: every lookup fails
     boxes.clear();
     form->Show();

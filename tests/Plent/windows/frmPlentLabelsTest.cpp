@@ -30,7 +30,7 @@ protected:
     // A fresh window captioned from the library (-1: none), shown.
     void openWith(Platform::ModuleHandle library)
     {
-        form = std::make_unique<Plent::frmPlent>();
+        form = std::make_unique<ProbedEditor>();
         form->Init(library, 1100);
         form->Show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));

@@ -194,7 +194,7 @@ TEST_F(frmPlentLayout, TheLanguageLibraryCaptionsControlsTabsGridsAndWindow)
     const auto path = Platform::ModulePath::executableDir() / "Pelmor.dll";
     const Platform::ModuleHandle hMsg = Platform::LoadLibraryA(path.string().c_str());
     ASSERT_GT(hMsg, 0);
-    form = std::make_unique<Plent::frmPlent>();
+    form = std::make_unique<ProbedEditor>();
     form->Init(hMsg, 1100);
 
     EXPECT_EQ(form->windowTitle(), "add one event");

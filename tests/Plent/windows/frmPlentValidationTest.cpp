@@ -77,7 +77,7 @@ TEST_F(frmPlentValidation, AnIdentifierTheEngineHasIsRefusedInAddModeOnly)
 {
     Plent::CPlentEngine engine;
     engine.Plents().Add(std::make_shared<Plent::CPlent>(), "Backup");
-    form->setEngine(&engine);
+    form->setMode(Plent::EditorMode::Add, [&](const std::string& id) { return engine.ExistEvent(id); });
     expectRejected(0, "txtIdentifier");
 
     form->setText("txtIdentifier", "backup2");
