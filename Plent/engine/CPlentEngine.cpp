@@ -151,24 +151,10 @@ void CPlentEngine::mergeRunState(const std::string& sFile)
 
 bool CPlentEngine::ExistEvent(const std::string& sIdentifier) const { return Plents().Item(sIdentifier) != nullptr; }
 
-void CPlentEngine::ResetStartupEvents() { schedule_.resetStartupEvents(); }
-
 void CPlentEngine::CalcNextStart(CPlent& event)
 {
     const Platform::DateTime now = Platform::Clock::now();
     announcingTableFailure([&] { schedule_.calcNextStart(event, now); });
-}
-
-bool CPlentEngine::CheckUnless(const CPlent& event)
-{
-    const Platform::DateTime now = Platform::Clock::now();
-    return announcingTableFailure([&] { return schedule_.checkUnless(event, now); });
-}
-
-bool CPlentEngine::UnlessFromTable(const std::string& sFile, Date date)
-{
-    const Platform::DateTime now = Platform::Clock::now();
-    return announcingTableFailure([&] { return schedule_.inTable(sFile, date, now); });
 }
 
 void CPlentEngine::CollectionsToForm(const std::string& sIdentifier, IPlentForm& form)

@@ -8,7 +8,6 @@
 #include "IListWindow.h"
 #include "StartNowInterface.h"
 #include "Plent/model/CPlent.h"
-#include "Plent/model/colFixUnless.h"
 #include "Plent/model/colPlents.h"
 #include "Plent/runstate/ShownRunState.h"
 #include "Plent/scheduling/Schedule.h"
@@ -65,7 +64,6 @@ public:
     // Moves on with every change to the events.
     uint64_t Revision() const { return schedule_.Revision(); }
     void setPlents(std::shared_ptr<colPlents> plents) { schedule_.setEvents(std::move(plents)); }
-    colFixUnless& FixUnlesses() { return schedule_.Table().Dates(); }
     // The list window registers itself, and clears the registration when it unloads.
     void setObjShowEvents(Platform::ComPtr<IListWindow> window) { showEvents_ = std::move(window); }
     // Where the list window's "start now" goes; empty when the client gave
@@ -83,17 +81,11 @@ public:
     static constexpr int16_t EditorWindowOffSet = 100;
     static constexpr int16_t ListWindowOffSet = 200;
 
-    bool StartupScanDone() const { return schedule_.Startup().ScanDone(); }
-    bool StartupResetDone() const { return schedule_.Startup().ResetDone(); }
-    bool TableLoaded() const { return schedule_.Table().Loaded(); }
     const HandOutFacts& LastHandOut() const { return lastHandOut_; }
 
-    // Activation, next start, unless rule and fixed-date table.
-    void ResetStartupEvents();
+    // Moves the event on from a hand-out; a table that cannot be read is
+    // announced and passed on.
     void CalcNextStart(CPlent& event);
-    // Whether the event's unless rule holds at its NextStart.
-    bool CheckUnless(const CPlent& event);
-    bool UnlessFromTable(const std::string& sFile, Date date);
 
     // Between the event editor and the events (see EditorTransfer).
     void CollectionsToForm(const std::string& sIdentifier, IPlentForm& form);
