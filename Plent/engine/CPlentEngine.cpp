@@ -56,20 +56,19 @@ std::string CPlentEngine::ActivEvent(std::string& srDescription, std::string& sr
     srParameter = handOut.parameter;
     brAlarm = handOut.alarm;
     if (handOut.identifier.empty()) return {};
-    handedOut(handOut);
+    handedOut();
     return handOut.identifier;
 }
 
 std::optional<HandOut> CPlentEngine::NextHandOut()
 {
     std::optional<HandOut> handOut = schedule_.nextHandOut(Platform::Clock::now());
-    if (handOut && !handOut->isHeld()) handedOut(*handOut);
+    if (handOut && !handOut->isHeld()) handedOut();
     return handOut;
 }
 
-void CPlentEngine::handedOut(const HandOut& handOut)
+void CPlentEngine::handedOut()
 {
-    lastHandOut_ = handOut.facts;
     if (const auto window = objShowEvents()) window->FillList();
 }
 

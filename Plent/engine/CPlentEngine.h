@@ -4,7 +4,6 @@
 #include <optional>
 #include <string>
 
-#include "Plent/scheduling/HandOutFacts.h"
 #include "IListWindow.h"
 #include "StartNowInterface.h"
 #include "Plent/model/CPlent.h"
@@ -81,8 +80,6 @@ public:
     static constexpr int16_t EditorWindowOffSet = 100;
     static constexpr int16_t ListWindowOffSet = 200;
 
-    const HandOutFacts& LastHandOut() const { return lastHandOut_; }
-
     // Moves the event on from a hand-out; a table that cannot be read is
     // announced and passed on.
     void CalcNextStart(CPlent& event);
@@ -101,7 +98,8 @@ private:
     // of the table in a message box before passing it on.
     template <class Rule>
     auto announcingTableFailure(Rule rule);
-    void handedOut(const HandOut& handOut);
+    // The open list window shows what a hand-out changed.
+    void handedOut();
     void mergeRunState(const std::string& sFile);
 
     Platform::ComPtr<IListWindow> showEvents_;
@@ -109,7 +107,6 @@ private:
     int32_t hMsg_ = 0;
     // Holds the engine's OffSet.
     std::unique_ptr<CMsg> msg_;
-    HandOutFacts lastHandOut_;
     std::string loadedFile_;
     std::optional<ShownRunState> shownRunState_;
     // Declared last: the events and the fixed-date table go before the

@@ -112,18 +112,6 @@ HRESULT CPlentEngineServer::put_UnlessTable(const std::string& value)
     return Guarded(Source, [&] { engine_->setUnlessTable(value); });
 }
 
-HRESULT CPlentEngineServer::LastHandOut(Platform::Date* pdNextStart, int16_t* piDelay, int16_t* piDelayMode,
-                                        VARIANT_BOOL* pbLate)
-{
-    if (!pdNextStart || !piDelay || !piDelayMode || !pbLate) return Platform::E_POINTER;
-    const HandOutFacts& last = engine_->LastHandOut();
-    *pdNextStart = last.nextStart;
-    *piDelay = last.delay;
-    *piDelayMode = last.delayMode;
-    *pbLate = Platform::ToVariantBool(last.late);
-    return Platform::S_OK;
-}
-
 HRESULT CPlentEngineServer::ShowRunState()
 {
     engine_->ShowRunState();
@@ -145,7 +133,6 @@ void* CPlentEngineServer::queryInterface(const Platform::Guid& iid)
 {
     if (iid == Kalvor::IID_CPlentEngine || iid == Platform::IID_IDispatch) return static_cast<Kalvor::_CPlentEngine*>(this);
     if (iid == Kalvor::IID__CPlentRunner) return static_cast<Kalvor::_CPlentRunner*>(&runner_);
-    if (iid == Kalvor::IID__CPlentHandOut) return static_cast<Kalvor::_CPlentHandOut*>(this);
     if (iid == Kalvor::IID__CPlentRunView) return static_cast<Kalvor::_CPlentRunView*>(this);
     if (iid == Kalvor::IID__CPlentStartNow) return static_cast<Kalvor::_CPlentStartNow*>(&startNow_);
     return ComObject::queryInterface(iid);
