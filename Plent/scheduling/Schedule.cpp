@@ -45,8 +45,8 @@ void Schedule::noticeUnnamed()
         ++position;
         if (!e->Identifier().empty()) continue;
         notices_.push_back(HandOut::of(*e));
-        notices_.back().held =
-            "the event at position " + std::to_string(position) + " of the event file has no identifier and is never started";
+        notices_.back().held = "the event at position " + std::to_string(position) +
+                               " of the event file has no identifier and is never started";
     }
 }
 

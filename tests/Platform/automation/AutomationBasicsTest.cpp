@@ -4,6 +4,7 @@
 #include "Platform/automation/DispatchTable.h"
 #include "Platform/automation/ErrorInfo.h"
 #include "Platform/automation/Guid.h"
+#include "Platform/automation/LateBound.h"
 #include "Platform/automation/RuntimeError.h"
 #include "Platform/automation/Variant.h"
 
@@ -87,5 +88,42 @@ TEST(DispatchTable, ErrorsBecomeErrorInfoWithNumberSourceAndText)
         EXPECT_EQ(e.number(), 53);
         EXPECT_EQ(e.source(), "CLSO::ReadHEADER");
         EXPECT_EQ(e.description(), "File not found");
+    }
+}
+
+namespace {
+struct Doubler {
+    HRESULT Twice(std::string* text, VARIANT_BOOL bTwice, int16_t times, VARIANT_BOOL* result)
+    {
+        if (times < 0) return ReportError(AutomationError(5, "Doubler", "negative"));
+        *result = ToVariantBool(bTwice != 0 && times == 2);
+        *text += bTwice != 0 ? *text : "";
+        return S_OK;
+    }
+};
+} // namespace
+
+TEST(LateBound, ConvertsByTheTypesFillsDefaultsWritesBackAndRaises)
+{
+    using As = LateBound::As;
+    Doubler d;
+    const LateBound m = LateBound::of(d, &Doubler::Twice, {As::String, As::Boolean, As::Integer, As::Boolean},
+                                      LateBound::Result::Last, {Variant::boolean(true), Variant::integer(2)});
+    EXPECT_EQ(m.minArgs, 1);
+    EXPECT_EQ(m.maxArgs, 3);
+    std::vector<Variant> args{Variant::string("ab"), Variant(), Variant()};
+    Variant r;
+    m.handler(args, &r);
+    EXPECT_EQ(args[0].toString(), "abab");
+    EXPECT_TRUE(args[1].isEmpty()) << "a value argument is not written back";
+    EXPECT_EQ(r.kind(), Variant::Kind::Boolean);
+    EXPECT_TRUE(r.toBool());
+    args = {Variant::string("ab"), Variant::boolean(false), Variant::integer(-1)};
+    try {
+        m.handler(args, &r);
+        FAIL();
+    } catch (const AutomationError& e) {
+        EXPECT_EQ(e.number(), 5);
+        EXPECT_EQ(e.source(), "Doubler");
     }
 }
