@@ -89,8 +89,10 @@ void LateBound::call(Object& object, HRESULT (Object::*member)(Param...), const 
     };
     std::tuple<Held<Param>...> values{in(arg(I), types[I], static_cast<Held<Param>*>(nullptr))...};
     Check((object.*member)(pass<Param>(std::get<I>(values))...));
+    // What the member wrote goes back, except into a left-out argument.
     [[maybe_unused]] const auto writeBack = [&](size_t i, const auto& value) {
-        (i < count ? args[i] : *result) = out(value, types[i]);
+        if (i >= count) *result = out(value, types[i]);
+        else if (i < firstOptional || !args[i].isEmpty()) args[i] = out(value, types[i]);
     };
     ((std::is_pointer_v<Param> ? writeBack(I, std::get<I>(values)) : void()), ...);
 }

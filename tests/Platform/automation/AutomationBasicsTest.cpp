@@ -117,6 +117,11 @@ TEST(LateBound, ConvertsByTheTypesFillsDefaultsWritesBackAndRaises)
     EXPECT_TRUE(args[1].isEmpty()) << "a value argument is not written back";
     EXPECT_EQ(r.kind(), Variant::Kind::Boolean);
     EXPECT_TRUE(r.toBool());
+    std::vector<Variant> leftOut{Variant(), Variant(), Variant()};
+    LateBound::of(d, &Doubler::Twice, {As::String, As::Boolean, As::Integer, As::Boolean}, LateBound::Result::Last,
+                  {Variant::string("c"), Variant::boolean(true), Variant::integer(2)})
+        .handler(leftOut, &r);
+    EXPECT_TRUE(leftOut[0].isEmpty());
     args = {Variant::string("ab"), Variant::boolean(false), Variant::integer(-1)};
     EXPECT_THROW(m.handler(args, &r), AutomationError);
 }
