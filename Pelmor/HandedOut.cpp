@@ -2,6 +2,5 @@
 
 HandedOut HandedOut::of(const Plent::HandOut& h)
 {
-    return {h.identifier, h.description,    h.parameter,   h.alarm, h.facts.nextStart,
-            h.facts.delay, h.facts.delayMode, h.facts.late, h.held, {}, false};
+    return {h.identifier, h.description, h.parameter, h.alarm, h.due, h.delay, h.delayMode, h.late, h.held, {}, false};
 }

@@ -68,7 +68,7 @@ public:
         const double begin = secondsSince(start);
         std::vector<PendingStart> starts;
         while (const auto handOut = engine_.NextHandOut())
-            starts.push_back({"run " + handOut->identifier, handOut->identifier, handOut->parameter, handOut->facts.nextStart});
+            starts.push_back({"run " + handOut->identifier, handOut->identifier, handOut->parameter, handOut->due});
         start = std::chrono::steady_clock::now();
         session_.RecordStarts(starts);
         session_.EndPoll(report_);

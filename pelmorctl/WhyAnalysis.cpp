@@ -112,7 +112,7 @@ void WhyAnalysis::handOutAt(CPlent copy, WhyFacts& facts)
     delay.limit = copy.Delay();
     delay.mode = copy.DelayMode();
     delay.handedOut = !handOut.identifier.empty();
-    delay.late = delay.handedOut ? handOut.facts.late : true;
+    delay.late = delay.handedOut ? handOut.late : true;
     delay.alarm = handOut.alarm;
     facts.delay = delay;
 

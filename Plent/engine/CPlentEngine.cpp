@@ -56,20 +56,19 @@ std::string CPlentEngine::ActivEvent(std::string& srDescription, std::string& sr
     srParameter = handOut.parameter;
     brAlarm = handOut.alarm;
     if (handOut.identifier.empty()) return {};
-    handedOut(handOut);
+    handedOut();
     return handOut.identifier;
 }
 
 std::optional<HandOut> CPlentEngine::NextHandOut()
 {
     std::optional<HandOut> handOut = schedule_.nextHandOut(Platform::Clock::now());
-    if (handOut && !handOut->isHeld()) handedOut(*handOut);
+    if (handOut && !handOut->isHeld()) handedOut();
     return handOut;
 }
 
-void CPlentEngine::handedOut(const HandOut& handOut)
+void CPlentEngine::handedOut()
 {
-    lastHandOut_ = handOut.facts;
     if (const auto window = objShowEvents()) window->FillList();
 }
 
@@ -151,24 +150,10 @@ void CPlentEngine::mergeRunState(const std::string& sFile)
 
 bool CPlentEngine::ExistEvent(const std::string& sIdentifier) const { return Plents().Item(sIdentifier) != nullptr; }
 
-void CPlentEngine::ResetStartupEvents() { schedule_.resetStartupEvents(); }
-
 void CPlentEngine::CalcNextStart(CPlent& event)
 {
     const Platform::DateTime now = Platform::Clock::now();
     announcingTableFailure([&] { schedule_.calcNextStart(event, now); });
-}
-
-bool CPlentEngine::CheckUnless(const CPlent& event)
-{
-    const Platform::DateTime now = Platform::Clock::now();
-    return announcingTableFailure([&] { return schedule_.checkUnless(event, now); });
-}
-
-bool CPlentEngine::UnlessFromTable(const std::string& sFile, Date date)
-{
-    const Platform::DateTime now = Platform::Clock::now();
-    return announcingTableFailure([&] { return schedule_.inTable(sFile, date, now); });
 }
 
 EventDraft CPlentEngine::CollectionsToForm(const CPlent& event) { return EditorTransfer::draftOf(event); }

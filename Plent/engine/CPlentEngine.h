@@ -4,12 +4,10 @@
 #include <optional>
 #include <string>
 
-#include "Plent/scheduling/HandOutFacts.h"
 #include "IListWindow.h"
 #include "StartNowInterface.h"
 #include "EventDraft.h"
 #include "Plent/model/CPlent.h"
-#include "Plent/model/colFixUnless.h"
 #include "Plent/model/colPlents.h"
 #include "Plent/runstate/ShownRunState.h"
 #include "Plent/scheduling/Schedule.h"
@@ -65,7 +63,6 @@ public:
     // Moves on with every change to the events.
     uint64_t Revision() const { return schedule_.Revision(); }
     void setPlents(std::shared_ptr<colPlents> plents) { schedule_.setEvents(std::move(plents)); }
-    colFixUnless& FixUnlesses() { return schedule_.Table().Dates(); }
     // The list window registers itself, and clears the registration when it unloads.
     void setObjShowEvents(Platform::ComPtr<IListWindow> window) { showEvents_ = std::move(window); }
     // Where the list window's "start now" goes; empty when the client gave
@@ -83,17 +80,9 @@ public:
     static constexpr int16_t EditorWindowOffSet = 100;
     static constexpr int16_t ListWindowOffSet = 200;
 
-    bool StartupScanDone() const { return schedule_.Startup().ScanDone(); }
-    bool StartupResetDone() const { return schedule_.Startup().ResetDone(); }
-    bool TableLoaded() const { return schedule_.Table().Loaded(); }
-    const HandOutFacts& LastHandOut() const { return lastHandOut_; }
-
-    // Activation, next start, unless rule and fixed-date table.
-    void ResetStartupEvents();
+    // Moves the event on from a hand-out; a table that cannot be read is
+    // announced and passed on.
     void CalcNextStart(CPlent& event);
-    // Whether the event's unless rule holds at its NextStart.
-    bool CheckUnless(const CPlent& event);
-    bool UnlessFromTable(const std::string& sFile, Date date);
 
     // Between the event editor and the events (see EditorTransfer). The
     // new event goes in front of the event before ("" for the end) and gets
@@ -113,7 +102,8 @@ private:
     // of the table in a message box before passing it on.
     template <class Rule>
     auto announcingTableFailure(Rule rule);
-    void handedOut(const HandOut& handOut);
+    // The open list window shows what a hand-out changed.
+    void handedOut();
     void mergeRunState(const std::string& sFile);
 
     Platform::ComPtr<IListWindow> showEvents_;
@@ -121,7 +111,6 @@ private:
     int32_t hMsg_ = 0;
     // Holds the engine's OffSet.
     std::unique_ptr<CMsg> msg_;
-    HandOutFacts lastHandOut_;
     std::string loadedFile_;
     std::optional<ShownRunState> shownRunState_;
     // Declared last: the events and the fixed-date table go before the

@@ -2,6 +2,7 @@
 
 #include "KalvorServerLock.h"
 #include "Platform/automation/ErrorInfo.h"
+#include "Platform/automation/LateBound.h"
 
 using Platform::Guarded;
 using Platform::HRESULT;
@@ -112,18 +113,6 @@ HRESULT CPlentEngineServer::put_UnlessTable(const std::string& value)
     return Guarded(Source, [&] { engine_->setUnlessTable(value); });
 }
 
-HRESULT CPlentEngineServer::LastHandOut(Platform::Date* pdNextStart, int16_t* piDelay, int16_t* piDelayMode,
-                                        VARIANT_BOOL* pbLate)
-{
-    if (!pdNextStart || !piDelay || !piDelayMode || !pbLate) return Platform::E_POINTER;
-    const HandOutFacts& last = engine_->LastHandOut();
-    *pdNextStart = last.nextStart;
-    *piDelay = last.delay;
-    *piDelayMode = last.delayMode;
-    *pbLate = Platform::ToVariantBool(last.late);
-    return Platform::S_OK;
-}
-
 HRESULT CPlentEngineServer::ShowRunState()
 {
     engine_->ShowRunState();
@@ -145,54 +134,43 @@ void* CPlentEngineServer::queryInterface(const Platform::Guid& iid)
 {
     if (iid == Kalvor::IID_CPlentEngine || iid == Platform::IID_IDispatch) return static_cast<Kalvor::_CPlentEngine*>(this);
     if (iid == Kalvor::IID__CPlentRunner) return static_cast<Kalvor::_CPlentRunner*>(&runner_);
-    if (iid == Kalvor::IID__CPlentHandOut) return static_cast<Kalvor::_CPlentHandOut*>(this);
     if (iid == Kalvor::IID__CPlentRunView) return static_cast<Kalvor::_CPlentRunView*>(this);
     if (iid == Kalvor::IID__CPlentStartNow) return static_cast<Kalvor::_CPlentStartNow*>(&startNow_);
     return ComObject::queryInterface(iid);
 }
 
-// The late-bound members call the same engine operations as the early-bound
-// ones, in the same order, so both kinds of client see one interface.
+// The late-bound members are the early-bound ones, called through their
+// automation types, in interface order.
 void CPlentEngineServer::buildDispatchTable()
 {
     using Platform::DISPATCH_METHOD;
     using Platform::DISPATCH_PROPERTYGET;
     using Platform::DISPATCH_PROPERTYPUT;
-    using Args = std::vector<Variant>;
-    auto& e = *engine_;
-    dispatch_
-        .add("Init", DISPATCH_METHOD, 2, 2, [&e](Args& a, Variant*) { e.Init(a[0].toLong(), a[1].toInteger()); })
-        .add("ActivEvent", DISPATCH_METHOD, 3, 3,
-             [&e](Args& a, Variant* r) {
-                 std::string description = a[0].toString(), parameter = a[1].toString();
-                 bool alarm = a[2].toBool();
-                 *r = Variant::string(e.ActivEvent(description, parameter, alarm));
-                 a[0] = Variant::string(description);
-                 a[1] = Variant::string(parameter);
-                 a[2] = Variant::boolean(alarm);
-             })
-        .add("Update", DISPATCH_METHOD, 1, 1, [&e](Args& a, Variant*) { e.Update(a[0].toString()); })
-        .add("Show", DISPATCH_METHOD, 1, 1, [&e](Args& a, Variant*) { e.Show(a[0].toString()); })
-        .add("Add", DISPATCH_METHOD, 0, 1,
-             [&e](Args& a, Variant*) {
-                 std::string before = a[0].toString();
-                 e.Add(before);
-                 if (!a[0].isEmpty()) a[0] = Variant::string(before);
-             })
-        .add("ShowEvents", DISPATCH_METHOD, 1, 4,
-             [&e](Args& a, Variant*) {
-                 e.ShowEvents(a[0].toInteger(), a[1].isEmpty() ? true : a[1].toBool(), a[2].toString(), a[3].toString());
-             })
-        .add("Remove", DISPATCH_METHOD, 1, 1, [&e](Args& a, Variant*) { e.Remove(a[0].toString()); })
-        .add("RemoveAll", DISPATCH_METHOD, 0, 0, [&e](Args&, Variant*) { e.RemoveAll(); })
-        .add("SaveObjects", DISPATCH_METHOD, 1, 1, [&e](Args& a, Variant*) { e.SaveObjects(a[0].toString()); })
-        .add("LoadObjects", DISPATCH_METHOD, 1, 1, [&e](Args& a, Variant*) { e.LoadObjects(a[0].toString()); })
-        .add("objShowEvents", DISPATCH_PROPERTYGET, 0, 0,
-             [&e](Args&, Variant* r) { *r = Variant::object(Platform::ComPtr<Platform::IDispatch>(e.objShowEvents())); })
-        .add("ExistEvent", DISPATCH_METHOD, 1, 1,
-             [&e](Args& a, Variant* r) { *r = Variant::boolean(e.ExistEvent(a[0].toString())); })
-        .add("UnlessTable", DISPATCH_PROPERTYGET, 0, 0, [&e](Args&, Variant* r) { *r = Variant::string(e.UnlessTable()); })
-        .add("UnlessTable", DISPATCH_PROPERTYPUT, 1, 1, [&e](Args& a, Variant*) { e.setUnlessTable(a[0].toString()); });
+    using Platform::LateBound;
+    using As = LateBound::As;
+    using E = Kalvor::_CPlentEngine;
+    constexpr auto Result = LateBound::Result::Last, NoResult = LateBound::Result::None;
+    E& e = *this;
+    const auto add = [this](const char* name, Platform::InvokeKind kind, LateBound member) {
+        dispatch_.add(name, kind, member.minArgs, member.maxArgs, std::move(member.handler));
+    };
+    add("Init", DISPATCH_METHOD, LateBound::of(e, &E::Init, {As::Long, As::Integer}));
+    add("ActivEvent", DISPATCH_METHOD,
+        LateBound::of(e, &E::ActivEvent, {As::String, As::String, As::Boolean, As::String}, Result));
+    add("Update", DISPATCH_METHOD, LateBound::of(e, &E::Update, {As::String}));
+    add("Show", DISPATCH_METHOD, LateBound::of(e, &E::Show, {As::String}));
+    add("Add", DISPATCH_METHOD, LateBound::of(e, &E::Add, {As::String}, NoResult, {Variant()}));
+    add("ShowEvents", DISPATCH_METHOD,
+        LateBound::of(e, &E::ShowEvents, {As::Integer, As::Boolean, As::String, As::String}, NoResult,
+                      {Variant::boolean(true), Variant(), Variant()}));
+    add("Remove", DISPATCH_METHOD, LateBound::of(e, &E::Remove, {As::String}));
+    add("RemoveAll", DISPATCH_METHOD, LateBound::of(e, &E::RemoveAll, {}));
+    add("SaveObjects", DISPATCH_METHOD, LateBound::of(e, &E::SaveObjects, {As::String}));
+    add("LoadObjects", DISPATCH_METHOD, LateBound::of(e, &E::LoadObjects, {As::String}));
+    add("objShowEvents", DISPATCH_PROPERTYGET, LateBound::of(e, &E::get_objShowEvents, {As::Object}, Result));
+    add("ExistEvent", DISPATCH_METHOD, LateBound::of(e, &E::ExistEvent, {As::String, As::Boolean}, Result));
+    add("UnlessTable", DISPATCH_PROPERTYGET, LateBound::of(e, &E::get_UnlessTable, {As::String}, Result));
+    add("UnlessTable", DISPATCH_PROPERTYPUT, LateBound::of(e, &E::put_UnlessTable, {As::String}));
 }
 
 } // namespace Plent

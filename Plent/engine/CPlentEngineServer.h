@@ -4,7 +4,6 @@
 #include "CPlentEngine.h"
 #include "CPlentRunnerServer.h"
 #include "CPlentStartServer.h"
-#include "HandOutInterface.h"
 #include "KalvorInterfaces.h"
 #include "RunViewInterface.h"
 #include "Platform/automation/ComObject.h"
@@ -13,11 +12,10 @@
 namespace Plent {
 
 // The automation object of the engine: the dual interface CPlentEngine over
-// the engine, early bound through _CPlentEngine and late bound by name, and
-// the facts of its last hand-out through _CPlentHandOut, the run state shown
-// through _CPlentRunView, and starts at once through _CPlentStartNow.
+// the engine, early bound through _CPlentEngine and late bound by name, the
+// runner's interface _CPlentRunner, the run state shown through
+// _CPlentRunView, and starts at once through _CPlentStartNow.
 class CPlentEngineServer final : public Platform::ComObject<Kalvor::_CPlentEngine>,
-                                 public Kalvor::_CPlentHandOut,
                                  public Kalvor::_CPlentRunView {
 public:
     CPlentEngineServer();
@@ -42,8 +40,6 @@ public:
     Kalvor::HRESULT get_UnlessTable(std::string* result) override;
     Kalvor::HRESULT put_UnlessTable(const std::string& value) override;
 
-    Kalvor::HRESULT LastHandOut(Platform::Date* pdNextStart, int16_t* piDelay, int16_t* piDelayMode,
-                                Kalvor::VARIANT_BOOL* pbLate) override;
     Kalvor::HRESULT ShowRunState() override;
 
     // One object behind every interface.

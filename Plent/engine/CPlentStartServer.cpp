@@ -33,7 +33,7 @@ Platform::HRESULT CPlentStartServer::EventToStart(const std::string& sIdentifier
     return Platform::Guarded(Source, [&] {
         const std::shared_ptr<CPlent> event = sIdentifier.empty() ? nullptr : std::as_const(engine_).Plents().Item(sIdentifier);
         *pbFound = Platform::ToVariantBool(event != nullptr);
-        *pHandOut = event ? HandOut{event->Identifier(), event->Description(), event->Parameter(), false, {}, {}}
+        *pHandOut = event ? HandOut{event->Identifier(), event->Description(), event->Parameter()}
                           : HandOut{};
     });
 }

@@ -40,8 +40,9 @@ std::optional<HandOut> EventActivation::handOutNext()
     std::shared_ptr<CPlent> event = schedule_.startupEvent();
     if (!event) event = dueEvent(alarm);
     if (!event) return std::nullopt;
-    HandOut handOut{event->Identifier(), event->Description(), event->Parameter(), alarm,
-                    {event->NextStart(), event->Delay(), event->DelayMode(), handedOutLate_}, {}};
+    HandOut handOut = HandOut::of(*event);
+    handOut.alarm = alarm;
+    handOut.late = handedOutLate_;
     // Counted as changed first, so that a rule that fails half-way leaves
     // nothing that still looks current.
     const uint64_t before = schedule_.revision_;
@@ -61,9 +62,9 @@ std::optional<HandOut> EventActivation::held(const CPlent& event, const Platform
 {
     current_ = nullptr;
     if (!schedule_.held_.hold(event, now_)) return std::nullopt;
-    return HandOut{event.Identifier(), event.Description(), event.Parameter(), false,
-                   {event.NextStart(), event.Delay(), event.DelayMode(), false},
-                   "the table '" + schedule_.tablePath_ + "' cannot be read: " + failure.report()};
+    HandOut handOut = HandOut::of(event);
+    handOut.held = "the table '" + schedule_.tablePath_ + "' cannot be read: " + failure.report();
+    return handOut;
 }
 
 // Finished is left to the next-start rule for repeating events: it finishes

@@ -44,9 +44,9 @@ void Schedule::noticeUnnamed()
     for (const auto& e : *events_) {
         ++position;
         if (!e->Identifier().empty()) continue;
-        notices_.push_back({{}, e->Description(), e->Parameter(), false, {e->NextStart(), e->Delay(), e->DelayMode(), false},
-                            "the event at position " + std::to_string(position) +
-                                " of the event file has no identifier and is never started"});
+        notices_.push_back(HandOut::of(*e));
+        notices_.back().held = "the event at position " + std::to_string(position) +
+                               " of the event file has no identifier and is never started";
     }
 }
 

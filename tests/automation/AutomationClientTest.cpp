@@ -92,6 +92,11 @@ TEST_F(AutomationClient, LateBoundByProgramIdentifier)
     EXPECT_EQ(CallByName(e, "UnlessTable", DISPATCH_PROPERTYGET).toString(), "Pelmor.tab");
     EXPECT_FALSE(CallByName(e, "ExistEvent", DISPATCH_METHOD, {Variant::string("x")}).toBool());
     EXPECT_FALSE(CallByName(e, "objShowEvents", DISPATCH_PROPERTYGET).toObject());
+    std::vector<Variant> out{Variant::string("stale"), Variant::string("stale"), Variant::boolean(true)};
+    EXPECT_EQ(CallByName(e, "ActivEvent", DISPATCH_METHOD, out).toString(), "");
+    EXPECT_EQ(out[0].toString() + out[1].toString(), "");
+    EXPECT_EQ(out[2].kind(), Variant::Kind::Boolean);
+    EXPECT_FALSE(out[2].toBool());
 }
 
 TEST_F(AutomationClient, TheRootAlwaysHandsOutTheSameEngineAndTwoRootsHaveTwo)

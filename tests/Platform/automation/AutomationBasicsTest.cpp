@@ -4,6 +4,7 @@
 #include "Platform/automation/DispatchTable.h"
 #include "Platform/automation/ErrorInfo.h"
 #include "Platform/automation/Guid.h"
+#include "Platform/automation/LateBound.h"
 #include "Platform/automation/RuntimeError.h"
 #include "Platform/automation/Variant.h"
 
@@ -88,4 +89,39 @@ TEST(DispatchTable, ErrorsBecomeErrorInfoWithNumberSourceAndText)
         EXPECT_EQ(e.source(), "CLSO::ReadHEADER");
         EXPECT_EQ(e.description(), "File not found");
     }
+}
+
+namespace {
+struct Doubler {
+    HRESULT Twice(std::string* text, VARIANT_BOOL bTwice, int16_t times, VARIANT_BOOL* result)
+    {
+        if (times < 0) return ReportError(AutomationError(5, "Doubler", "negative"));
+        *result = ToVariantBool(bTwice != 0 && times == 2);
+        if (bTwice != 0) *text += *text;
+        return S_OK;
+    }
+};
+} // namespace
+
+TEST(LateBound, ConvertsByTheTypesFillsDefaultsWritesBackAndRaises)
+{
+    using As = LateBound::As;
+    Doubler d;
+    const LateBound m = LateBound::of(d, &Doubler::Twice, {As::String, As::Boolean, As::Integer, As::Boolean},
+                                      LateBound::Result::Last, {Variant::boolean(true), Variant::integer(2)});
+    EXPECT_EQ(std::pair(m.minArgs, m.maxArgs), std::pair(1, 3));
+    std::vector<Variant> args{Variant::string("ab"), Variant(), Variant()};
+    Variant r;
+    m.handler(args, &r);
+    EXPECT_EQ(args[0].toString(), "abab");
+    EXPECT_TRUE(args[1].isEmpty()) << "a value argument is not written back";
+    EXPECT_EQ(r.kind(), Variant::Kind::Boolean);
+    EXPECT_TRUE(r.toBool());
+    std::vector<Variant> leftOut{Variant(), Variant(), Variant()};
+    LateBound::of(d, &Doubler::Twice, {As::String, As::Boolean, As::Integer, As::Boolean}, LateBound::Result::Last,
+                  {Variant::string("c"), Variant::boolean(true), Variant::integer(2)})
+        .handler(leftOut, &r);
+    EXPECT_TRUE(leftOut[0].isEmpty());
+    args = {Variant::string("ab"), Variant::boolean(false), Variant::integer(-1)};
+    EXPECT_THROW(m.handler(args, &r), AutomationError);
 }

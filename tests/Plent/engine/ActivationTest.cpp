@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 
 #include "Plent/engine/CPlentEngine.h"
 #include "Platform/automation/ComObject.h"
@@ -56,14 +57,6 @@ protected:
         for (Activated h = poll(); !h.identifier.empty(); h = poll()) ids.push_back(h.identifier);
         return ids;
     }
-    std::shared_ptr<CPlent> delayed(int16_t delayMode, int16_t retryMode = RetryMode::Hours)
-    {
-        auto e = addEvent(engine, "late", retryMode, 1, at(2026, 5, 4, 10));
-        e->setDelay(10);
-        e->setDelayMode(delayMode);
-        return e;
-    }
-
     Platform::FixedClock clock{at(2026, 5, 4, 10)};
     CPlentEngine engine;
 };
@@ -120,7 +113,6 @@ TEST_F(ActivationTest, OncePerStartEventsComeFirstOnceInEveryEngine)
     addEvent(engine, "start1", RetryMode::OncePerRun, 0, at(2030, 1, 1))->setFinished(true);
     addEvent(engine, "start2", RetryMode::OncePerRun, 0, DateTime(0))->setFinished(true);
     EXPECT_EQ(pollAll(), (std::vector<std::string>{"start1", "start2", "due"}));
-    EXPECT_TRUE(engine.StartupScanDone());
     EXPECT_TRUE(engine.Plents().Item("start1")->Finished());
     EXPECT_EQ(engine.Plents().Item("start1")->Status(), Status::Done);
 
@@ -136,94 +128,87 @@ TEST_F(ActivationTest, OncePerStartEventsComeFirstOnceInEveryEngine)
     EXPECT_EQ(ids, (std::vector<std::string>{"start1", "start2"}));
 }
 
-TEST_F(ActivationTest, ResetOfOncePerStartEventsHappensOncePerEngine)
-{
-    auto start = addEvent(engine, "start", RetryMode::OncePerRun, 0, DateTime(0));
-    start->setFinished(true);
-    start->setStatus(Status::Alarm);
-    engine.ResetStartupEvents();
-    EXPECT_FALSE(start->Finished());
-    EXPECT_EQ(start->Status(), Status::Alarm);
-    start->setFinished(true);
-    engine.ResetStartupEvents();
-    EXPECT_TRUE(start->Finished());
-}
+namespace {
 
-TEST_F(ActivationTest, InsideTheDelayWindowEveryModeHandsOutPlainly)
+// An event with a delay rule, due at 10:00, and a daily one due when the
+// engine looks: what each poll hands out, and how the first event stands
+// after the first poll.
+struct DelayCase {
+    const char* name;
+    int16_t delayMode;
+    int16_t retryMode;
+    int16_t delay;
+    DateTime foundAt;
+    // Identifier and alarm of each hand-out of that poll.
+    std::vector<std::pair<std::string, bool>> handedOut;
+    int16_t status;
+    DateTime nextStart;
+    bool finished;
+    // A later poll and what it hands out.
+    std::optional<DateTime> foundLater = {};
+    std::vector<std::pair<std::string, bool>> handedOutLater = {};
+};
+
+void PrintTo(const DelayCase& c, std::ostream* os) { *os << c.name; }
+
+class DelayRuleTest : public ActivationTest, public ::testing::WithParamInterface<DelayCase> {
+protected:
+    std::vector<std::pair<std::string, bool>> pollAllAt(DateTime t)
+    {
+        clock.set(t);
+        std::vector<std::pair<std::string, bool>> out;
+        for (Activated h = poll(); !h.identifier.empty(); h = poll()) out.emplace_back(h.identifier, h.alarm);
+        return out;
+    }
+};
+
+const DelayCase delayCases[] = {
+    {"inside the window, do it", DelayMode::DoIt, RetryMode::Hours, 10, at(2026, 5, 4, 10, 9, 59),
+     {{"late", false}, {"other", false}}, Status::Done, at(2026, 5, 4, 11), false},
+    {"inside the window, seen as done", DelayMode::SeenAsDone, RetryMode::Hours, 10, at(2026, 5, 4, 10, 9, 59),
+     {{"late", false}, {"other", false}}, Status::Done, at(2026, 5, 4, 11), false},
+    {"inside the window, alarm", DelayMode::Alarm, RetryMode::Hours, 10, at(2026, 5, 4, 10, 9, 59),
+     {{"late", false}, {"other", false}}, Status::Done, at(2026, 5, 4, 11), false},
+    {"delay minutes late, do it", DelayMode::DoIt, RetryMode::Hours, 10, at(2026, 5, 4, 10, 10),
+     {{"late", false}, {"other", false}}, Status::Done, at(2026, 5, 4, 11), false},
+    // The scan goes on past the event seen as done.
+    {"delay minutes late, seen as done", DelayMode::SeenAsDone, RetryMode::Hours, 10, at(2026, 5, 4, 10, 10),
+     {{"other", false}}, Status::SeenAsDone, at(2026, 5, 4, 11), false},
+    // The alarm belongs to that hand-out only.
+    {"delay minutes late, alarm", DelayMode::Alarm, RetryMode::Hours, 10, at(2026, 5, 4, 12, 30),
+     {{"late", true}, {"other", false}}, Status::Alarm, at(2026, 5, 4, 13), false, at(2026, 5, 4, 13, 1),
+     {{"late", false}}},
+    {"a once-only event seen as done is finished", DelayMode::SeenAsDone, RetryMode::Once, 10,
+     at(2026, 5, 4, 10, 15), {{"other", false}}, Status::SeenAsDone, at(2026, 5, 4, 10), true,
+     at(2026, 5, 4, 11, 15), {}},
+    {"a negative delay is no delay window", DelayMode::SeenAsDone, RetryMode::Hours, -5, at(2026, 5, 4, 11, 30),
+     {{"late", false}, {"other", false}}, Status::Done, at(2026, 5, 4, 12), false},
+};
+
+} // namespace
+
+TEST_P(DelayRuleTest, HandsOutByTheModeOnlyWhenFoundDelayMinutesLate)
 {
-    for (int16_t mode : {DelayMode::DoIt, DelayMode::SeenAsDone, DelayMode::Alarm}) {
-        CPlentEngine fresh;
-        auto e = addEvent(fresh, "late", RetryMode::Hours, 1, at(2026, 5, 4, 10));
-        e->setDelay(10);
-        e->setDelayMode(mode);
-        clock.set(at(2026, 5, 4, 10, 9, 59));
-        std::string description, parameter;
-        bool alarm = true;
-        EXPECT_EQ(fresh.ActivEvent(description, parameter, alarm), "late") << mode;
-        EXPECT_FALSE(alarm);
+    const DelayCase& c = GetParam();
+    auto e = addEvent(engine, "late", c.retryMode, 1, at(2026, 5, 4, 10));
+    e->setDelay(c.delay);
+    e->setDelayMode(c.delayMode);
+    addEvent(engine, "other", RetryMode::Days, 1, c.foundAt);
+
+    EXPECT_EQ(pollAllAt(c.foundAt), c.handedOut);
+    EXPECT_EQ(e->Status(), c.status);
+    EXPECT_EQ(whenOf(e->NextStart()), c.nextStart);
+    EXPECT_EQ(e->Finished(), c.finished);
+    // Seen as done moves the event on without a start.
+    EXPECT_EQ(e->LastStart(), c.status == Status::SeenAsDone ? 0.0 : c.foundAt.toDate());
+    if (!c.foundLater) return;
+    EXPECT_EQ(pollAllAt(*c.foundLater), c.handedOutLater);
+    if (!c.handedOutLater.empty()) {
         EXPECT_EQ(e->Status(), Status::Done);
-        EXPECT_EQ(whenOf(e->NextStart()), at(2026, 5, 4, 11));
     }
 }
 
-TEST_F(ActivationTest, FoundDelayMinutesLateDoItHandsOutPlainly)
-{
-    auto e = delayed(DelayMode::DoIt);
-    clock.set(at(2026, 5, 4, 10, 10));
-    const Activated h = poll();
-    EXPECT_EQ(h.identifier, "late");
-    EXPECT_FALSE(h.alarm);
-    EXPECT_EQ(e->Status(), Status::Done);
-}
-
-TEST_F(ActivationTest, FoundDelayMinutesLateSeenAsDoneIsMovedOnWithoutAHandOut)
-{
-    auto e = delayed(DelayMode::SeenAsDone);
-    addEvent(engine, "next", RetryMode::Days, 1, at(2026, 5, 4, 10, 5));
-    clock.set(at(2026, 5, 4, 10, 10));
-    EXPECT_EQ(poll().identifier, "next"); // the scan goes on past the event seen as done
-    EXPECT_EQ(e->Status(), Status::SeenAsDone);
-    EXPECT_EQ(whenOf(e->NextStart()), at(2026, 5, 4, 11));
-    EXPECT_EQ(e->LastStart(), 0.0);
-    EXPECT_FALSE(e->Finished());
-    EXPECT_EQ(poll().identifier, "");
-}
-
-TEST_F(ActivationTest, FoundDelayMinutesLateAlarmHandsOutWithTheAlarm)
-{
-    auto e = delayed(DelayMode::Alarm);
-    clock.set(at(2026, 5, 4, 12, 30));
-    const Activated h = poll();
-    EXPECT_EQ(h.identifier, "late");
-    EXPECT_TRUE(h.alarm);
-    EXPECT_EQ(e->Status(), Status::Alarm);
-    EXPECT_EQ(whenOf(e->NextStart()), at(2026, 5, 4, 13));
-    // The alarm belongs to that hand-out only.
-    clock.set(at(2026, 5, 4, 13, 1));
-    EXPECT_FALSE(poll().alarm);
-    EXPECT_EQ(e->Status(), Status::Done);
-}
-
-TEST_F(ActivationTest, AOnceOnlyEventSeenAsDoneIsFinished)
-{
-    auto e = delayed(DelayMode::SeenAsDone, RetryMode::Once);
-    clock.set(at(2026, 5, 4, 10, 15));
-    EXPECT_EQ(poll().identifier, "");
-    EXPECT_EQ(e->Status(), Status::SeenAsDone);
-    EXPECT_TRUE(e->Finished());
-    EXPECT_EQ(whenOf(e->NextStart()), at(2026, 5, 4, 10));
-    clock.advance(3600);
-    EXPECT_EQ(poll().identifier, "");
-}
-
-TEST_F(ActivationTest, ANegativeDelayIsNoDelayWindow)
-{
-    auto e = delayed(DelayMode::SeenAsDone);
-    e->setDelay(-5);
-    clock.set(at(2026, 5, 4, 11, 30));
-    EXPECT_EQ(poll().identifier, "late");
-    EXPECT_EQ(e->Status(), Status::Done);
-}
+INSTANTIATE_TEST_SUITE_P(DelayModes, DelayRuleTest, ::testing::ValuesIn(delayCases));
 
 TEST_F(ActivationTest, DeleteAfterDoneRemovesTheEventAndTheListShowsIt)
 {

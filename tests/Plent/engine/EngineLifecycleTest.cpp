@@ -5,7 +5,7 @@
 
 using namespace Plent;
 
-TEST(CPlentEngine, ANewEngineHasNoEventsNoWindowAndResetState)
+TEST(CPlentEngine, ANewEngineHasNoEventsNoWindowAndNoTable)
 {
     CPlentEngine e;
     EXPECT_EQ(e.Plents().Count(), 0);
@@ -13,9 +13,6 @@ TEST(CPlentEngine, ANewEngineHasNoEventsNoWindowAndResetState)
     EXPECT_EQ(e.UnlessTable(), "");
     EXPECT_EQ(e.hMsg(), 0);
     EXPECT_EQ(e.OffSet(), 0);
-    EXPECT_FALSE(e.StartupScanDone());
-    EXPECT_FALSE(e.StartupResetDone());
-    EXPECT_FALSE(e.TableLoaded());
 }
 
 TEST(CPlentEngine, InitStoresHandleAndOffsetAndASecondCallOverwrites)

@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "Plent/engine/CPlentEngine.h"
+#include "Plent/scheduling/ClockedSchedule.h"
 #include "Plent/scheduling/FixedDateTable.h"
 #include "Platform/automation/AutomationError.h"
 #include "Platform/automation/RuntimeError.h"
@@ -33,11 +34,28 @@ protected:
         fs::last_write_time(path, stamp_);
     }
 
-    bool listed(Platform::Date d) { return engine.UnlessFromTable(path, d); }
+    bool listed(Platform::Date d) { return schedule.UnlessFromTable(path, d); }
+    const Plent::FixedDateTable& table() { return schedule.schedule().Table(); }
+    size_t dateCount() { return static_cast<size_t>(schedule.schedule().Table().Dates().Count()); }
+
+    // A daily event with the table in its rule, moved on from 08:00 today by
+    // the engine with the table of file.
+    std::shared_ptr<CPlent> movedOnWithTable(const std::string& file)
+    {
+        engine.setUnlessTable(file);
+        auto e = CPlentEngine::NewPlent();
+        e->setRetryMode(RetryMode::Days);
+        e->setRetry(1);
+        e->setNextStart(date(2026, 12, 1, 8));
+        e->Unless().setFromTable(true);
+        engine.CalcNextStart(*e);
+        return e;
+    }
 
     QTemporaryDir dir;
     std::string path = dir.filePath("Pelmor.tab").toStdString();
     Platform::FixedClock clock{at(2026, 12, 1, 9)};
+    ClockedSchedule schedule;
     CPlentEngine engine;
 
 private:
@@ -78,7 +96,7 @@ TEST_F(FixedDateTableTest, ReadsDatesAndSkipsEverythingElse)
     EXPECT_TRUE(listed(date(2026, 12, 26)));
     EXPECT_TRUE(listed(date(2027, 1, 1)));
     EXPECT_FALSE(listed(date(2027, 1, 6))); // a tab does not start a comment
-    EXPECT_EQ(engine.FixUnlesses().Count(), 4);
+    EXPECT_EQ(dateCount(), 4u);
 }
 
 TEST_F(FixedDateTableTest, DatesBeforeTodayAreLeftOut)
@@ -87,14 +105,14 @@ TEST_F(FixedDateTableTest, DatesBeforeTodayAreLeftOut)
     writeTable("09.12.2026\r\n10.12.2026\r\n");
     EXPECT_FALSE(listed(date(2026, 12, 9)));
     EXPECT_TRUE(listed(date(2026, 12, 10)));
-    EXPECT_EQ(engine.FixUnlesses().Count(), 1);
+    EXPECT_EQ(dateCount(), 1u);
 }
 
 TEST_F(FixedDateTableTest, IsReadAgainWhenTheFileChangesAndOnlyThen)
 {
     writeTable("24.12.2026\r\n");
     EXPECT_TRUE(listed(date(2026, 12, 24)));
-    EXPECT_TRUE(engine.TableLoaded());
+    EXPECT_TRUE(table().Loaded());
 
     // Same modification time: the dates read before stay.
     const auto stamp = fs::last_write_time(path);
@@ -114,14 +132,14 @@ TEST_F(FixedDateTableTest, IsReadAgainWhenTheFileChangesAndOnlyThen)
 TEST_F(FixedDateTableTest, ATableThatCannotBeReadIsShownAndRaisedNamingIt)
 {
     MessageBoxRecorder boxes;
-    writeTable("24.12.2026\r\n");
-    EXPECT_TRUE(listed(date(2026, 12, 24)));
+    writeTable("02.12.2026\r\n");
+    EXPECT_EQ(whenOf(movedOnWithTable(path)->NextStart()), at(2026, 12, 3, 8));
     fs::remove(path);
     const NamedPipe pipe(path);
     for (const std::string& file : {path, dir.path().toStdString()}) {
         EXPECT_TRUE(pipe.finishesWithin(std::chrono::seconds(5), [&] {
             try {
-                engine.UnlessFromTable(file, date(2026, 12, 24));
+                movedOnWithTable(file);
                 ADD_FAILURE() << "no error for '" << file << "'";
             } catch (const Platform::AutomationError& e) {
                 EXPECT_EQ(e.number(), Platform::Err::PathFileAccess);
@@ -132,12 +150,13 @@ TEST_F(FixedDateTableTest, ATableThatCannotBeReadIsShownAndRaisedNamingIt)
     EXPECT_EQ(boxes.texts.size(), 2u);
 }
 
+// A missing table stops the next start computation.
 TEST_F(FixedDateTableTest, AMissingTableIsShownAndRaised)
 {
     MessageBoxRecorder boxes;
     for (const std::string& file : {path, std::string()}) {
         try {
-            engine.UnlessFromTable(file, date(2026, 12, 24));
+            movedOnWithTable(file);
             ADD_FAILURE() << "no error for '" << file << "'";
         } catch (const Platform::AutomationError& e) {
             EXPECT_EQ(e.number(), Platform::Err::FileNotFound);
@@ -150,36 +169,17 @@ TEST_F(FixedDateTableTest, AMissingTableIsShownAndRaised)
 
 TEST_F(FixedDateTableTest, OnlyRulesWithFromTableReachTheTableAndOnlyWhenNothingElseHolds)
 {
-    MessageBoxRecorder boxes;
-    engine.setUnlessTable(path); // never written: missing
-    auto e = addEvent(engine, "e", RetryMode::Days, 1, at(2026, 12, 6, 9)); // a Sunday
-    EXPECT_FALSE(engine.CheckUnless(*e));
+    schedule.setUnlessTable(path); // never written: missing
+    auto e = addEvent(schedule, "e", RetryMode::Days, 1, at(2026, 12, 6, 9)); // a Sunday
+    EXPECT_FALSE(schedule.CheckUnless(*e));
 
-    // A rule is changed through the engine's events, so that the engine sees it.
-    engine.Plents().Item("e")->Unless().setFromTable(true);
-    excludeWeekDay(*engine.Plents().Item("e"), 1);
-    EXPECT_TRUE(engine.CheckUnless(*e));
-    EXPECT_TRUE(boxes.texts.empty());
+    // A rule is changed through the schedule's events, so that the schedule sees it.
+    schedule.Plents().Item("e")->Unless().setFromTable(true);
+    excludeWeekDay(*schedule.Plents().Item("e"), 1);
+    EXPECT_TRUE(schedule.CheckUnless(*e));
 
     e->setNextStart(date(2026, 12, 7, 9));
-    EXPECT_THROW(engine.CheckUnless(*e), Platform::AutomationError);
-    EXPECT_EQ(boxes.texts.size(), 1u);
-}
-
-TEST_F(FixedDateTableTest, AMissingTableStopsTheNextStartComputation)
-{
-    MessageBoxRecorder boxes;
-    engine.setUnlessTable(path);
-    auto e = addEvent(engine, "e", RetryMode::Days, 1, at(2026, 12, 1, 8));
-    e->Unless().setFromTable(true);
-    try {
-        engine.CalcNextStart(*e);
-        FAIL() << "no error";
-    } catch (const Platform::AutomationError& error) {
-        EXPECT_EQ(error.number(), Platform::Err::FileNotFound);
-        EXPECT_EQ(error.source(), "CPlentEngine::UnlessFromTable");
-    }
-    EXPECT_EQ(boxes.texts.size(), 1u);
+    EXPECT_THROW(schedule.CheckUnless(*e), Platform::AutomationError);
 }
 
 TEST_F(FixedDateTableTest, ExcludesListedDaysFromTheGrid)

@@ -33,7 +33,7 @@ TEST(DaylightSaving, AStartInTheSkippedHourIsHandedOutOnTimeAtTheJump)
     const auto out = engine.activate();
     EXPECT_EQ(out.identifier, "nightly");
     EXPECT_FALSE(out.alarm);
-    EXPECT_FALSE(out.facts.late);
+    EXPECT_FALSE(out.late);
     EXPECT_EQ(whenOf(nightly->NextStart()), at(2027, 3, 29, 2, 30));
     // 01:30 to 03:00 is half an hour of real time: beyond the delay, seen as done.
     EXPECT_EQ(whenOf(early->NextStart()), at(2027, 3, 29, 1, 30));

@@ -36,7 +36,7 @@ public:
         std::shared_ptr<CPlent> event = startupEvent();
         if (!event) event = dueEvent(now, alarm);
         if (!event) return {};
-        Schedule::HandOut out{event->Identifier(), event->Description(), event->Parameter(), alarm, {}};
+        Schedule::HandOut out{event->Identifier(), event->Description(), event->Parameter(), alarm};
         if (event->DeleteAfterDone()) events->Remove(out.identifier);
         else {
             NextStartRule(dates_).advance(*event, now);

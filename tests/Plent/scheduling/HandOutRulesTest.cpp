@@ -19,6 +19,34 @@ const DateTime Now = at(2026, 5, 4, 12, 0, 0);
 
 std::string identifierOf(const std::optional<Plent::HandOut>& h) { return h ? h->identifier : "<none>"; }
 
+// A new engine's schedule: its once-per-start events are made ready once,
+// the pass over them ends when none is left, and the table is not read yet.
+TEST(HandOutRules, ANewScheduleStartsItsRunAfresh)
+{
+    ClockedSchedule engine;
+    const Plent::Schedule& s = engine.schedule();
+    EXPECT_FALSE(s.Startup().ScanDone());
+    EXPECT_FALSE(s.Startup().ResetDone());
+    EXPECT_FALSE(s.Table().Loaded());
+
+    auto start = addEvent(engine, "start", RetryMode::OncePerRun, 0, DateTime(0));
+    start->setFinished(true);
+    start->setStatus(Plent::Status::Alarm);
+    engine.schedule().resetStartupEvents();
+    EXPECT_FALSE(start->Finished());
+    EXPECT_EQ(start->Status(), Plent::Status::Alarm);
+    EXPECT_TRUE(s.Startup().ResetDone());
+    start->setFinished(true);
+    engine.schedule().resetStartupEvents();
+    EXPECT_TRUE(start->Finished());
+
+    start->setFinished(false);
+    EXPECT_EQ(engine.activate().identifier, "start");
+    EXPECT_FALSE(s.Startup().ScanDone());
+    EXPECT_EQ(engine.activate().identifier, "");
+    EXPECT_TRUE(s.Startup().ScanDone());
+}
+
 TEST(HandOutRules, AMissingTableHoldsOnlyTheEventsThatNeedItUntilItIsThere)
 {
     QTemporaryDir dir;
