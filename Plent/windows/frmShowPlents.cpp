@@ -17,7 +17,7 @@
 #include "ListWindowCommands.h"
 #include "ShowPlentsBar.h"
 #include "Plent/engine/CPlentEngine.h"
-#include "Plent/history/HistoryFile.h"
+#include "Plent/files/RunnerFiles.h"
 #include "Plent/history/HistoryReader.h"
 #include "Platform/automation/AutomationError.h"
 #include "Plent/msg/CMsg.h"
@@ -226,7 +226,7 @@ std::string frmShowPlents::FollowedFile() const
 void frmShowPlents::followHistory()
 {
     const std::string events = FollowedFile();
-    const std::string history = events.empty() ? std::string() : History::HistoryFile::besideEventFile(events);
+    const std::string history = events.empty() ? std::string() : RunnerFiles::historyOf(events);
     if (history == historyFile_) return;
     if (!historyWatcher_->files().isEmpty()) historyWatcher_->removePaths(historyWatcher_->files());
     if (!historyWatcher_->directories().isEmpty()) historyWatcher_->removePaths(historyWatcher_->directories());
