@@ -10,8 +10,12 @@ namespace Plent {
 
 LanguageLibrary LanguageLibrary::load()
 {
-    const std::string file = Platform::LanguageChoice::libraryIn(Platform::ModulePath::executableDir()).string();
-    return LanguageLibrary(Platform::LoadLibraryA(file.c_str()));
+    return loadFrom(Platform::LanguageChoice::libraryIn(Platform::ModulePath::executableDir()));
+}
+
+LanguageLibrary LanguageLibrary::loadFrom(const std::filesystem::path& file)
+{
+    return LanguageLibrary(Platform::LoadLibraryA(file.string().c_str()));
 }
 
 LanguageLibrary::~LanguageLibrary() { free(); }

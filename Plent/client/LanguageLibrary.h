@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <filesystem>
 
 #include "Platform/automation/ErrorReport.h"
 #include "Platform/modules/Library.h"
@@ -19,6 +20,8 @@ public:
     // does not load is not reported: its handle is 0, and every text asked
     // of it fails.
     static LanguageLibrary load();
+    // The library in file, its handle 0 when it does not load.
+    static LanguageLibrary loadFrom(const std::filesystem::path& file);
     // Errors reported in the language of the library with the handle hMsg.
     static Platform::ErrorReport errorReport(Platform::ModuleHandle hMsg) { return {hMsg, BaseOffset}; }
 

@@ -7,8 +7,6 @@
 #include <QMenuBar>
 
 #include "Plent/windows/ListColumnWidths.h"
-#include "Platform/modules/Library.h"
-#include "Platform/modules/ModulePath.h"
 #include "Platform/ui/UiProperties.h"
 
 using namespace ListWindowFixtures;
@@ -47,10 +45,9 @@ TEST_F(ListWindowTexts, WithoutALibraryTheGermanDesignTextsStay)
 
 TEST_F(ListWindowTexts, TheLanguageLibraryGivesTheEnglishTexts)
 {
-    const Platform::ModuleHandle hMsg =
-        Platform::LoadLibraryA((Platform::ModulePath::executableDir() / "Pelmor.dll").string().c_str());
-    ASSERT_GT(hMsg, 0);
-    engine->Init(hMsg, 1000);
+    const Plent::LanguageLibrary english = WindowTexts::libraryBeside("Pelmor.dll");
+    ASSERT_GT(english.handle(), 0);
+    engine->Init(english.handle(), 1000);
     fillWithStatuses();
     engine->ShowEvents(0);
     EXPECT_EQ(window()->windowTitle(), "Display all events - Pelmor runner");
@@ -66,25 +63,6 @@ TEST_F(ListWindowTexts, TheLanguageLibraryGivesTheEnglishTexts)
     EXPECT_EQ(bar().Band("Haupt-Menü")->Tool("mnuFile")->Caption(), "&File");
     EXPECT_TRUE(boxes.empty()) << boxes.front();
     window()->Unload();
-    Platform::FreeLibrary(hMsg);
-}
-
-// The German library gives the window exactly its design texts, without a
-// single message box.
-TEST_F(ListWindowTexts, TheGermanLibraryGivesTheDesignTexts)
-{
-    fillWithStatuses();
-    engine->ShowEvents(0);
-    const std::vector<QString> design = WindowTexts::textsOf(window());
-    window()->Unload();
-    const Platform::ModuleHandle hMsg = WindowTexts::loadGerman();
-    ASSERT_GT(hMsg, 0);
-    engine->Init(hMsg, 1000);
-    engine->ShowEvents(0);
-    EXPECT_EQ(WindowTexts::textsOf(window()), design);
-    EXPECT_TRUE(boxes.empty()) << boxes.front();
-    window()->Unload();
-    Platform::FreeLibrary(hMsg);
 }
 
 TEST_F(ListWindowTexts, TheBandsHoldTheirToolsInDesignOrder)
