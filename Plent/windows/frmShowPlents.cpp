@@ -32,11 +32,7 @@ namespace {
 
 using Platform::Twips;
 
-constexpr int WindowWidth = 10800;
 constexpr int WindowHeight = 3600;
-// The list's distance from the top and the sides of the free area.
-constexpr int ListTop = 60;
-constexpr int ListLeft = 60;
 constexpr int VisibleRows = 12;
 
 struct TextDesign {

@@ -7,9 +7,11 @@
 #include <QMenuBar>
 
 #include "Plent/windows/ListColumnWidths.h"
+#include "Platform/ui/Twips.h"
 #include "Platform/ui/UiProperties.h"
 
 using namespace ListWindowFixtures;
+using Platform::Twips;
 
 namespace {
 
@@ -162,12 +164,13 @@ TEST_F(ListWindowTexts, TheWindowOpensAtLeastAtItsDesignWidthTallEnoughForTwelve
     for (int i = 0; i < 14; ++i) addEvent(*engine, "e" + std::to_string(i), at(2026, 5, 5, 9));
     engine->ShowEvents(0);
     frmShowPlents& w = *window();
-    EXPECT_GE(w.width(), 720);
+    EXPECT_GE(w.width(), Twips::toPixels(frmShowPlents::WindowWidth));
     EXPECT_GE(list().viewport()->height(), 12 * list().sizeHintForRow(0));
     const QWidget* free = w.centralWidget();
     EXPECT_GT(free->y(), w.menuBar()->y()) << "below the menu bar and the toolbars";
+    const int top = Twips::toPixels(frmShowPlents::ListTop), side = Twips::toPixels(frmShowPlents::ListLeft);
     auto expectListInside = [&] {
-        EXPECT_EQ(list().geometry(), QRect(4, 4, free->width() - 8, free->height() - 8));
+        EXPECT_EQ(list().geometry(), QRect(side, top, free->width() - 2 * side, free->height() - top - side));
     };
     expectListInside();
     w.resize(900, 500);
