@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "NotificationBatch.h"
+#include "Plent/files/RunnerFiles.h"
 #include "Plent/history/HistoryReader.h"
 #include "Plent/history/OutputTail.h"
 #include "Plent/history/RunRecord.h"
@@ -32,7 +33,7 @@ QString qs(const std::string& s) { return QString::fromStdString(s); }
 RunRecorder::RunRecorder(const std::string& eventFile, const RunnerTexts& texts, NotificationBatch& notifications,
                          QObject* parent)
     : QObject(parent), texts_(texts), notifications_(notifications),
-      history_(History::HistoryFile::besideEventFile(eventFile)), output_(eventFile),
+      history_(Plent::RunnerFiles::historyOf(eventFile)), output_(eventFile),
       report_("the run history cannot be written")
 {
     output_.trim();

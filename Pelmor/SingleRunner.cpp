@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <iostream>
 
+#include "Plent/files/RunnerFiles.h"
 #include "Platform/automation/AutomationError.h"
 #include "Platform/automation/RuntimeError.h"
 #include "Platform/files/PrivateDirectory.h"
@@ -25,7 +26,6 @@ constexpr qint64 RaiseInterval = 1000;
 // Room for "start " and a long identifier.
 constexpr qint64 LongestRequest = 1024;
 constexpr const char* StartWord = "start ";
-constexpr const char* SocketFolder = "Pelmor.run";
 
 // The user's runtime directory when it is truly the user's alone, else a
 // folder of the runner's own directory; never a place others may write.
@@ -34,7 +34,7 @@ std::string socketDirectory(const RunnerLock& lock, bool make)
 {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (!runtime.isEmpty() && Platform::PrivateDirectory::isPrivate(runtime.toStdString())) return runtime.toStdString();
-    const std::string folder = (std::filesystem::path(lock.directory()) / SocketFolder).string();
+    const std::string folder = Plent::RunnerFiles::socketFolderIn(lock.directory());
     if (make) Platform::PrivateDirectory::make(folder);
     // No folder, no socket: no runner listens there.
     else if (!std::filesystem::exists(folder)) return folder;

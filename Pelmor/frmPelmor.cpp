@@ -5,7 +5,6 @@
 #include <iostream>
 
 #include "Plent/files/RunnerFiles.h"
-#include "Plent/files/UserDirectory.h"
 #include "Platform/automation/ErrorInfo.h"
 #include "Platform/automation/Runtime.h"
 #include "Platform/ui/FatalErrorReport.h"
@@ -48,27 +47,23 @@ Platform::ComPtr<Kalvor::_CPlentRunner> frmPelmor::runner() const
     return runner;
 }
 
-std::string frmPelmor::EventFilePath()
+void frmPelmor::Init(Plent::LanguageLibrary language, bool background)
 {
-    return (Plent::UserDirectory::runnerData() / Plent::RunnerFiles::EventFileName).string();
-}
-
-void frmPelmor::Init(Platform::ModuleHandle hMsg, bool background)
-{
-    hMsg_ = hMsg;
+    language_ = std::move(language);
+    const Platform::ModuleHandle hMsg = language_.handle();
     background_ = background;
-    const std::string prefix = Plent::UserDirectory::runnerData().string() + "/";
-    Check(engine()->Init(hMsg, BaseOffset), "Init");
+    Check(engine()->Init(hMsg, Plent::LanguageLibrary::BaseOffset), "Init");
     std::vector<std::string> lines;
-    Check(runner()->OpenEventFile(EventFilePath(), &lines), "OpenEventFile");
+    const std::string eventFile = Plent::RunnerFiles::eventFile();
+    Check(runner()->OpenEventFile(eventFile, &lines), "OpenEventFile");
     report(lines);
-    runs_ = std::make_unique<RunSupervisor>(EventFilePath(), hMsg);
+    runs_ = std::make_unique<RunSupervisor>(eventFile, hMsg);
     connect(&runs_->recorder(), &RunRecorder::runningChanged, &status_, &RunnerStatus::setRunning);
     connect(&runs_->recorder(), &RunRecorder::failed, &status_, &RunnerStatus::addFailure);
     std::vector<Plent::PendingStart> unstarted;
     Check(runner()->PendingStarts(&unstarted), "PendingStarts");
     runs_->recordUnstarted(unstarted);
-    Check(engine()->put_UnlessTable(prefix + Plent::RunnerFiles::TableFileName), "UnlessTable");
+    Check(engine()->put_UnlessTable(Plent::RunnerFiles::table()), "UnlessTable");
     giveStarter();
     showOutlook();
     if (!background_) Check(engine()->ShowEvents(0, Platform::VARIANT_TRUE, "", ""), "ShowEvents");
@@ -220,7 +215,7 @@ std::vector<HandedOut> frmPelmor::takeHandOuts()
 // root's release ends the engine.
 void frmPelmor::fail(const Platform::AutomationError& error)
 {
-    Platform::FatalErrorReport::show(error, Platform::ErrorReport(hMsg_, BaseOffset));
+    Platform::FatalErrorReport::show(error, Plent::LanguageLibrary::errorReport(language_.handle()));
     saveRunState();
     Platform::SessionEnd::begin();
     Form_Unload(1);
@@ -234,8 +229,7 @@ void frmPelmor::Form_Unload(int status)
     if (starter_) starter_->detach();
     starter_.reset();
     runs_.reset();
-    if (hMsg_ > 0) Platform::FreeLibrary(hMsg_);
-    hMsg_ = 0;
+    language_ = {};
     root_.reset();
     emit unloaded(status);
 }

@@ -16,7 +16,7 @@
 #include "RunnerStatus.h"
 #include "Platform/automation/AutomationError.h"
 #include "Platform/automation/ComPtr.h"
-#include "Platform/modules/Library.h"
+#include "Plent/client/LanguageLibrary.h"
 
 // The runner's hidden form: it owns the engine library's root object and
 // the message library's handle, and polls the engine every five seconds
@@ -30,12 +30,9 @@ public:
     frmPelmor();
     ~frmPelmor() override;
 
-    // The message number base of the engine's texts.
-    static constexpr int16_t BaseOffset = 1000;
-
-    // The event file, beside the runner.
-    static std::string EventFilePath();
-    void Init(Platform::ModuleHandle hMsg, bool background = false);
+    // The form holds the language library from here on and frees it as it
+    // unloads.
+    void Init(Plent::LanguageLibrary language, bool background = false);
     // Asked before every poll; when it answers false the form unloads with
     // status 1 without polling or saving: another runner has the directory.
     void setPollGuard(std::function<bool()> guard) { pollGuard_ = std::move(guard); }
@@ -74,7 +71,7 @@ private:
     void fail(const Platform::AutomationError& error);
 
     Platform::ComPtr<Kalvor::_CPlentRoot> root_;
-    Platform::ModuleHandle hMsg_ = 0;
+    Plent::LanguageLibrary language_;
     QTimer Timer1;
     std::unique_ptr<RunSupervisor> runs_;
     // Given to the engine for its list window's "start now".

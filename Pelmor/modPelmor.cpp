@@ -12,10 +12,9 @@
 #include "TestClock.h"
 #include "TrayWatch.h"
 #include "frmPelmor.h"
+#include "Plent/client/LanguageLibrary.h"
 #include "Plent/files/RunnerFiles.h"
 #include "Plent/files/UserDirectory.h"
-#include "Platform/locale/LanguageChoice.h"
-#include "Platform/modules/Library.h"
 #include "Platform/modules/ModulePath.h"
 #include "Platform/process/TerminationSignal.h"
 #include "Platform/ui/FatalErrorReport.h"
@@ -65,7 +64,7 @@ int main(int argc, char** argv)
     // directory would start every due event a second time.
     std::string eventFile;
     try {
-        eventFile = frmPelmor::EventFilePath();
+        eventFile = Plent::RunnerFiles::eventFile();
     } catch (const Platform::AutomationError& error) {
         Platform::FatalErrorReport::show(error);
         return 1;
@@ -73,8 +72,10 @@ int main(int argc, char** argv)
     SingleRunner single(eventFile);
     if (const std::optional<int> status = single.take()) return *status;
 
-    const std::string library = Platform::LanguageChoice::libraryIn(Platform::ModulePath::executableDir()).string();
-    const Platform::ModuleHandle hMsg = Platform::LoadLibraryA(library.c_str());
+    // Handed to the form, which frees it as it unloads; the handle stays
+    // valid while the form is there.
+    Plent::LanguageLibrary language = Plent::LanguageLibrary::load();
+    const Platform::ModuleHandle hMsg = language.handle();
     std::unique_ptr<frmPelmor> form;
     std::unique_ptr<TrayWatch> tray;
     // A form that unloads during Init has no event loop to end yet.
@@ -92,7 +93,7 @@ int main(int argc, char** argv)
         single.setStartHandler([&form](const std::string& identifier, std::string& detail) {
             return form ? form->StartNow(identifier, detail) : Kalvor::NoRunner;
         });
-        form->Init(hMsg, background);
+        form->Init(std::move(language), background);
         single.listen();
         if (background && !unloadedWith) {
             tray = std::make_unique<TrayWatch>(form->status(), hMsg);
@@ -101,10 +102,9 @@ int main(int argc, char** argv)
             QObject::connect(tray.get(), &TrayWatch::exitRequested, form.get(), &frmPelmor::EndSession);
         }
     } catch (const Platform::AutomationError& error) {
-        Platform::FatalErrorReport::show(error, Platform::ErrorReport(hMsg, frmPelmor::BaseOffset));
-        // Once the form is loaded it holds the library and frees it itself.
-        if (form) form.reset();
-        else if (hMsg > 0) Platform::FreeLibrary(hMsg);
+        Platform::FatalErrorReport::show(error, Plent::LanguageLibrary::errorReport(hMsg));
+        // Unloaded while what its signal reaches is still there.
+        form.reset();
         return 1;
     }
     return unloadedWith ? *unloadedWith : app.exec();

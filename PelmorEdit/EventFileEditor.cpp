@@ -8,6 +8,7 @@
 #include "EventStarter.h"
 #include "Plent/engine/RunViewInterface.h"
 #include "SingleRunner.h"
+#include "Plent/client/LanguageLibrary.h"
 #include "Platform/automation/ErrorInfo.h"
 #include "Platform/automation/Runtime.h"
 
@@ -49,7 +50,7 @@ EventFileEditor::~EventFileEditor()
 void EventFileEditor::Edit(Platform::ModuleHandle hMsg, const std::string& eventFile, const std::string& table)
 {
     const auto engine = Kalvor::EngineOf(root_, "PelmorEdit.EventFileEditor");
-    Check(engine->Init(hMsg, BaseOffset), "Init");
+    Check(engine->Init(hMsg, Plent::LanguageLibrary::BaseOffset), "Init");
     Platform::ComPtr<Kalvor::_CPlentRunView> runView;
     Check(engine->QueryInterface(Kalvor::IID__CPlentRunView, runView.putVoid()), "QueryInterface");
     Check(runView->ShowRunState(), "ShowRunState");

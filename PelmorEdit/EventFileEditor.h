@@ -11,9 +11,6 @@
 // on that file. The events show the runner's state, and saving keeps it.
 class EventFileEditor {
 public:
-    // The message number base of the engine's texts.
-    static constexpr int16_t BaseOffset = 1000;
-
     // Creates the root object by its class identifier.
     EventFileEditor();
     ~EventFileEditor();

@@ -15,12 +15,9 @@
 
 #include "EditorInfo.h"
 #include "EventFileEditor.h"
+#include "Plent/client/LanguageLibrary.h"
 #include "Plent/files/RunnerFiles.h"
-#include "Plent/files/UserDirectory.h"
 #include "Platform/automation/AutomationError.h"
-#include "Platform/locale/LanguageChoice.h"
-#include "Platform/modules/Library.h"
-#include "Platform/modules/ModulePath.h"
 #include "Platform/process/TerminationSignal.h"
 #include "Platform/ui/FatalErrorReport.h"
 #include "Platform/ui/SessionEnd.h"
@@ -31,10 +28,10 @@ namespace {
 
 constexpr int UsageError = 2;
 
-fs::path eventFileOf(const QStringList& arguments, const fs::path& data)
+std::string eventFileOf(const QStringList& arguments)
 {
-    if (arguments.size() < 2) return data / Plent::RunnerFiles::EventFileName;
-    return fs::absolute(fs::path(arguments[1].toStdString()));
+    if (arguments.size() < 2) return Plent::RunnerFiles::eventFile();
+    return fs::absolute(fs::path(arguments[1].toStdString())).string();
 }
 
 } // namespace
@@ -52,17 +49,14 @@ int main(int argc, char** argv)
     Platform::TerminationSignal termination;
     QObject::connect(&termination, &Platform::TerminationSignal::received, &app, &Platform::SessionEnd::begin);
 
-    const fs::path home = Platform::ModulePath::executableDir();
-    const Platform::ModuleHandle hMsg = Platform::LoadLibraryA(Platform::LanguageChoice::libraryIn(home).c_str());
-    int status = 0;
+    const Plent::LanguageLibrary language = Plent::LanguageLibrary::load();
     try {
-        const fs::path data = Plent::UserDirectory::runnerData();
+        const std::string table = Plent::RunnerFiles::table();
         EventFileEditor editor;
-        editor.Edit(hMsg, eventFileOf(app.arguments(), data).string(), (data / Plent::RunnerFiles::TableFileName).string());
+        editor.Edit(language.handle(), eventFileOf(app.arguments()), table);
     } catch (const Platform::AutomationError& error) {
-        Platform::FatalErrorReport::show(error, Platform::ErrorReport(hMsg, EventFileEditor::BaseOffset));
-        status = 1;
+        Platform::FatalErrorReport::show(error, Plent::LanguageLibrary::errorReport(language.handle()));
+        return 1;
     }
-    if (hMsg > 0) Platform::FreeLibrary(hMsg);
-    return status;
+    return 0;
 }

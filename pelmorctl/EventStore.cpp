@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "CtlError.h"
+#include "Plent/files/RunnerFiles.h"
 #include "Plent/runstate/RunStateFile.h"
 #include "Plent/runstate/RunStateMerge.h"
 #include "Platform/dates/Clock.h"
@@ -44,7 +45,7 @@ void EventStore::loadForShowing(Plent::Schedule& schedule, const std::string& pa
 {
     load(schedule, path, err);
     if (!withState) return;
-    const std::string stateFile = Plent::RunStateFile::pathFor(path);
+    const std::string stateFile = Plent::RunnerFiles::stateOf(path);
     try {
         if (const auto state = Plent::RunStateFile::read(stateFile)) Plent::RunStateMerge::apply(schedule.Events(), *state, Platform::Clock::now().toDate());
     } catch (const Platform::AutomationError& e) {

@@ -4,7 +4,7 @@
 
 #include "HistoryFilter.h"
 #include "HistoryOutcome.h"
-#include "Plent/history/HistoryFile.h"
+#include "Plent/files/RunnerFiles.h"
 #include "Plent/history/HistoryReader.h"
 
 namespace Ctl {
@@ -54,7 +54,7 @@ std::string HistoryCommand::help() const
 void HistoryCommand::run(const Arguments& args, Console& io)
 {
     const HistoryFilter filter(args);
-    const auto history = History::HistoryReader::read(History::HistoryFile::besideEventFile(args.positionals()[0]));
+    const auto history = History::HistoryReader::read(Plent::RunnerFiles::historyOf(args.positionals()[0]));
     if (history.damaged > 0) io.err << "pelmorctl history: " << history.damaged << " damaged lines skipped\n";
     for (const History::RunRecord& run : history.runs) {
         if (!filter.admits(run)) continue;

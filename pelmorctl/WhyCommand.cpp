@@ -4,7 +4,7 @@
 
 #include "DateText.h"
 #include "EventStore.h"
-#include "Plent/history/HistoryFile.h"
+#include "Plent/files/RunnerFiles.h"
 #include "Platform/dates/Clock.h"
 #include "WhyAnalysis.h"
 #include "WhyJson.h"
@@ -41,7 +41,7 @@ void WhyCommand::run(const Arguments& args, Console& io)
     Plent::Schedule schedule = EventStore::newSchedule();
     const auto event = EventStore::loadEventForShowing(schedule, file, identifier, args.value("table"), io.err);
 
-    const WhyFacts facts = WhyAnalysis(schedule, History::HistoryFile::besideEventFile(file)).of(*event, at);
+    const WhyFacts facts = WhyAnalysis(schedule, Plent::RunnerFiles::historyOf(file)).of(*event, at);
     if (args.has("json")) io.out << QJsonDocument(WhyJson::of(facts)).toJson(QJsonDocument::Indented).toStdString();
     else WhyText::write(io.out, facts);
 }

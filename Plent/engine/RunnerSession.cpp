@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "CPlentEngine.h"
+#include "Plent/files/RunnerFiles.h"
 #include "Plent/runstate/EventDefinition.h"
 #include "Plent/runstate/EventFileReload.h"
 #include "Plent/runstate/RunStateFile.h"
@@ -21,7 +22,7 @@ using Platform::FileIdentity;
 void RunnerSession::OpenEventFile(const std::string& eventFile, std::vector<std::string>& report)
 {
     eventFile_ = eventFile;
-    stateFile_ = RunStateFile::pathFor(eventFile);
+    stateFile_ = RunnerFiles::stateOf(eventFile);
     identity_ = FileIdentity::of(eventFile);
     engine_.LoadObjects(eventFile);
     bases_ = EventBases(std::as_const(engine_).Plents());

@@ -10,7 +10,6 @@
 #include <unistd.h>
 
 #include "HistoryReader.h"
-#include "Plent/files/RunnerFiles.h"
 #include "Platform/automation/AutomationError.h"
 #include "Platform/automation/RuntimeError.h"
 #include "Platform/files/PrivateDirectory.h"
@@ -52,11 +51,6 @@ int handOutsIn(const std::vector<QJsonObject>& lines)
 }
 
 } // namespace
-
-std::string HistoryFile::besideEventFile(const std::string& eventFile)
-{
-    return Plent::RunnerFiles::historyOf(eventFile);
-}
 
 HistoryFile::HistoryFile(std::string path, HistoryLimits limits) : path_(std::move(path)), limits_(limits) {}
 

@@ -17,10 +17,6 @@ struct HistoryLimits {
 
 class HistoryFile {
 public:
-    // The history of an event file lives beside it, named after it:
-    // "Pelmor.dat" has "Pelmor.history".
-    static std::string besideEventFile(const std::string& eventFile);
-
     explicit HistoryFile(std::string path, HistoryLimits limits = {});
     ~HistoryFile();
     HistoryFile(const HistoryFile&) = delete;

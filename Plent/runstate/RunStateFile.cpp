@@ -117,11 +117,6 @@ private:
 
 } // namespace
 
-std::string RunStateFile::pathFor(const std::string& eventFile)
-{
-    return RunnerFiles::stateOf(eventFile);
-}
-
 std::optional<RunState> RunStateFile::read(const std::string& path)
 {
     QFile file(QString::fromStdString(path));

@@ -20,8 +20,6 @@ public:
     static constexpr int Version = 1;
     static constexpr int32_t InvalidFormat = 321;
 
-    // The state file of an event file: its path with the extension ".state".
-    static std::string pathFor(const std::string& eventFile);
     // Nothing when there is no state file. A file that cannot be read, or
     // that is not a state file of this version, fails.
     static std::optional<RunState> read(const std::string& path);

@@ -5,6 +5,7 @@
 
 #include "RunStateFile.h"
 #include "RunStateMerge.h"
+#include "Plent/files/RunnerFiles.h"
 #include "Platform/text/TextKey.h"
 
 namespace Plent {
@@ -13,7 +14,7 @@ void ShownRunState::load(colPlents& events, const std::string& eventFile, Date n
 {
     fields_.clear();
     remember(events);
-    const auto state = RunStateFile::read(RunStateFile::pathFor(eventFile));
+    const auto state = RunStateFile::read(RunnerFiles::stateOf(eventFile));
     if (!state) return;
     RunStateMerge::apply(events, *state, now);
     noteShown(events);

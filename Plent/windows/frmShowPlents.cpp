@@ -17,7 +17,7 @@
 #include "ListWindowCommands.h"
 #include "ShowPlentsBar.h"
 #include "Plent/engine/CPlentEngine.h"
-#include "Plent/history/HistoryFile.h"
+#include "Plent/files/RunnerFiles.h"
 #include "Plent/history/HistoryReader.h"
 #include "Platform/automation/AutomationError.h"
 #include "Plent/msg/CMsg.h"
@@ -32,11 +32,7 @@ namespace {
 
 using Platform::Twips;
 
-constexpr int WindowWidth = 10800;
 constexpr int WindowHeight = 3600;
-// The list's distance from the top and the sides of the free area.
-constexpr int ListTop = 60;
-constexpr int ListLeft = 60;
 constexpr int VisibleRows = 12;
 
 struct TextDesign {
@@ -226,7 +222,7 @@ std::string frmShowPlents::FollowedFile() const
 void frmShowPlents::followHistory()
 {
     const std::string events = FollowedFile();
-    const std::string history = events.empty() ? std::string() : History::HistoryFile::besideEventFile(events);
+    const std::string history = events.empty() ? std::string() : RunnerFiles::historyOf(events);
     if (history == historyFile_) return;
     if (!historyWatcher_->files().isEmpty()) historyWatcher_->removePaths(historyWatcher_->files());
     if (!historyWatcher_->directories().isEmpty()) historyWatcher_->removePaths(historyWatcher_->directories());

@@ -39,6 +39,12 @@ class frmShowPlents : public Platform::Form<QMainWindow> {
     Q_OBJECT
 
 public:
+    // The window's design width, and the list's distance from the top and
+    // the sides of the free area, in twips.
+    static constexpr int WindowWidth = 10800;
+    static constexpr int ListTop = 60;
+    static constexpr int ListLeft = 60;
+
     // Form_Load: the controls with their design texts, the window's size,
     // the layout and the tool states.
     frmShowPlents();

@@ -13,7 +13,7 @@
 #include <iterator>
 
 #include "EventFileEditor.h"
-#include "Plent/history/HistoryFile.h"
+#include "Plent/files/RunnerFiles.h"
 #include "Plent/history/HistoryReader.h"
 #include "Plent/engine/CPlentEngine.h"
 #include "Plent/windows/frmPlent.h"
@@ -217,7 +217,7 @@ TEST_F(PelmorEditSession, StartNowRunsTheEventThroughTheRunner)
     startNow();
     EXPECT_TRUE(boxes.empty()) << boxes.front();
     ASSERT_TRUE(d.waitForCount("later", 1, 20s)) << d.standardError();
-    const std::string history = History::HistoryFile::besideEventFile(events.string());
+    const std::string history = Plent::RunnerFiles::historyOf(events.string());
     ASSERT_TRUE(waitUntil([&] {
         const auto runs = History::HistoryReader::read(history).runs;
         return runs.size() == 1 && runs.front().exitStatus() == 0;

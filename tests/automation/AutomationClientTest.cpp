@@ -6,11 +6,13 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 
 #include "Plent/engine/KalvorInterfaces.h"
 #include "Platform/automation/AutomationError.h"
 #include "Platform/automation/ErrorInfo.h"
 #include "Platform/automation/Runtime.h"
+#include "support/TempDir.h"
 
 using namespace Platform;
 namespace fs = std::filesystem;
@@ -21,14 +23,14 @@ class AutomationClient : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        registry_ = fs::temp_directory_path() / ("pelmor-registry-" + std::to_string(getpid()));
-        setenv(Registry_Env, registry_.c_str(), 1);
+        registry_.emplace("pelmor-registry");
+        setenv(Registry_Env, registry_->path().c_str(), 1);
         ASSERT_EQ(RegisterServerModule(KALVOR_MODULE), S_OK);
     }
     static void TearDownTestSuite()
     {
         RegisterServerModule(KALVOR_MODULE, true);
-        fs::remove_all(registry_);
+        registry_.reset();
     }
 
     static ComPtr<Kalvor::_CPlentRoot> newRoot()
@@ -53,14 +55,14 @@ protected:
     }
 
     static constexpr const char* Registry_Env = "PELMOR_AUTOMATION_REGISTRY";
-    static inline fs::path registry_;
+    static inline std::optional<TestSupport::TempDir> registry_;
 };
 
 } // namespace
 
 TEST_F(AutomationClient, RegistrationRecordsClassAndProgramIdentifier)
 {
-    EXPECT_TRUE(fs::exists(registry_ / "CLSID" / "{86AD1108-E8C3-11D0-99F0-00AA00413EF4}"));
+    EXPECT_TRUE(fs::exists(registry_->path() / "CLSID" / "{86AD1108-E8C3-11D0-99F0-00AA00413EF4}"));
     Guid clsid;
     ASSERT_EQ(CLSIDFromProgID("Kalvor.CPlentRoot", &clsid), S_OK);
     EXPECT_EQ(clsid, Kalvor::CLSID_CPlentRoot);

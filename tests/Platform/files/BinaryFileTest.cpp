@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
 
 #include "support/NamedPipe.h"
+#include "support/TempDir.h"
 
 #include "Platform/automation/AutomationError.h"
 #include "Platform/files/BinaryFile.h"
@@ -34,13 +34,8 @@ std::string readBack(BinaryFile& f, int64_t at, size_t size)
 
 class BinaryFileTest : public ::testing::Test {
 protected:
-    BinaryFileTest()
-    {
-        std::string p = (std::filesystem::temp_directory_path() / "binaryfile-XXXXXX").string();
-        dir = ::mkdtemp(p.data());
-    }
-    ~BinaryFileTest() override { std::filesystem::remove_all(dir); }
-    std::filesystem::path dir;
+    TestSupport::TempDir temp{"binaryfile"};
+    const std::filesystem::path& dir = temp.path();
 };
 
 } // namespace

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "Platform/files/ReplacementFile.h"
+#include "support/TempDir.h"
 
 using namespace Platform;
 namespace fs = std::filesystem;
@@ -29,7 +30,6 @@ protected:
     ~KilledWriter() override
     {
         if (writer_ > 0) kill();
-        fs::remove_all(dir);
     }
 
     // A child process that replaces the target again and again until killed.
@@ -75,13 +75,7 @@ protected:
         }
         return false;
     }
-    std::vector<std::string> names() const
-    {
-        std::vector<std::string> out;
-        for (const auto& e : fs::directory_iterator(dir)) out.push_back(e.path().filename().string());
-        std::sort(out.begin(), out.end());
-        return out;
-    }
+    std::vector<std::string> names() const { return temp.names(); }
     std::vector<std::string> temporaries() const
     {
         std::vector<std::string> out;
@@ -97,16 +91,11 @@ protected:
         return fd >= 0;
     }
 
-    fs::path dir = newDirectory();
+    TestSupport::TempDir temp{"replacement"};
+    const fs::path& dir = temp.path();
     std::string target = (dir / "Pelmor.dat").string();
 
 private:
-    static fs::path newDirectory()
-    {
-        std::string p = (fs::temp_directory_path() / "replacement-XXXXXX").string();
-        return ::mkdtemp(p.data());
-    }
-
     pid_t writer_ = 0;
 };
 

@@ -1,7 +1,6 @@
 // The English language library as the runner loads it: "Pelmor.dll" beside
 // the program, a plain module whose string table the loader reads.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -14,6 +13,7 @@
 #include "Platform/automation/Runtime.h"
 #include "Platform/modules/Library.h"
 #include "Platform/modules/ModulePath.h"
+#include "support/TempDir.h"
 
 using namespace Platform;
 namespace fs = std::filesystem;
@@ -71,8 +71,8 @@ TEST_F(LanguageLibrary, RangesAreComplete)
 // The library is also a self-registering server whose only class answers 0.
 TEST(LanguageLibraryServer, DummyAnswersZero)
 {
-    const fs::path registry = fs::temp_directory_path() / ("pelmor-lintow-registry-" + std::to_string(getpid()));
-    setenv("PELMOR_AUTOMATION_REGISTRY", registry.c_str(), 1);
+    const TestSupport::TempDir registry("pelmor-lintow-registry");
+    setenv("PELMOR_AUTOMATION_REGISTRY", registry.path().c_str(), 1);
     ASSERT_EQ(RegisterServerModule(languageLibraryFile()), S_OK);
     {
         ComPtr<Lintow::_VeskLanguage> language;
@@ -84,5 +84,4 @@ TEST(LanguageLibraryServer, DummyAnswersZero)
         EXPECT_EQ(CallByName(CreateObject("Lintow.VeskLanguage").get(), "dummy", DISPATCH_METHOD).toInteger(), 0);
     }
     EXPECT_EQ(RegisterServerModule(languageLibraryFile(), true), S_OK);
-    fs::remove_all(registry);
 }

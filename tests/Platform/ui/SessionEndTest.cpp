@@ -15,6 +15,7 @@
 #include "Platform/boxes/MessageBox.h"
 #include "Platform/ui/SessionEnd.h"
 #include "RecordingForm.h"
+#include "support/MessageBoxRecorder.h"
 #include "support/QtAppEnvironment.h"
 #include "support/SessionEndReset.h"
 
@@ -104,9 +105,7 @@ TEST_F(SessionEndTest, TheUsersCloseStaysTheUsersUntilTheEndBegins)
 
 TEST_F(SessionEndTest, NoMessageBoxOpensOnceTheEndHasBegun)
 {
-    std::vector<std::string> shown;
-    const auto previous =
-        Platform::MessageBox::setHandler([&](const std::string& text, const std::string&) { shown.push_back(text); });
+    TestSupport::MessageBoxRecorder shown;
     EXPECT_TRUE(Platform::MessageBox::opensBoxes());
     Platform::MessageBox::show("before");
     SessionEnd::begin();
@@ -114,7 +113,6 @@ TEST_F(SessionEndTest, NoMessageBoxOpensOnceTheEndHasBegun)
     testing::internal::CaptureStderr();
     Platform::MessageBox::show("after", "title");
     const std::string written = testing::internal::GetCapturedStderr();
-    Platform::MessageBox::setHandler(previous);
-    EXPECT_EQ(shown, std::vector<std::string>{"before"});
+    EXPECT_EQ(shown.texts, std::vector<std::string>{"before"});
     EXPECT_EQ(written, "title: after\n") << "the text is not lost";
 }

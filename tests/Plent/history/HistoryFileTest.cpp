@@ -44,12 +44,6 @@ protected:
     QTemporaryDir dir_;
 };
 
-TEST_F(HistoryFileTest, LivesBesideTheEventFileNamedAfterIt)
-{
-    EXPECT_EQ(HistoryFile::besideEventFile("/home/u/lib/Pelmor.dat"), "/home/u/lib/Pelmor.history");
-    EXPECT_EQ(HistoryFile::besideEventFile("/tmp/a.b/events"), "/tmp/a.b/events.history");
-}
-
 TEST_F(HistoryFileTest, TellsTheLinesOfOneRunAsOneRecordInHandOutOrder)
 {
     HistoryFile file(path());

@@ -1,28 +1,26 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
 #include "Plent/model/CPlent.h"
 
 using namespace Plent;
 
+// Every text empty, every date and number 0, every flag false.
 TEST(CPlent, ANewRecordHoldsTheInitialValues)
 {
-    CPlent p;
-    EXPECT_EQ(p.Identifier(), "");
-    EXPECT_EQ(p.Description(), "");
-    EXPECT_EQ(p.Parameter(), "");
-    EXPECT_EQ(p.NextStart(), 0.0);
-    EXPECT_EQ(p.LastStart(), 0.0);
-    EXPECT_EQ(p.RegularStart(), 0.0);
-    EXPECT_EQ(p.RetryMode(), 0);
-    EXPECT_EQ(p.Retry(), 0);
-    EXPECT_EQ(p.From(), 0);
-    EXPECT_EQ(p.To(), 0);
-    EXPECT_EQ(p.Delay(), 0);
-    EXPECT_EQ(p.DelayMode(), 0);
-    EXPECT_FALSE(p.DeleteAfterDone());
-    EXPECT_FALSE(p.MoveToNextDay());
-    EXPECT_FALSE(p.Finished());
-    EXPECT_EQ(p.Status(), 0);
+    const CPlent p;
+    for (const auto& [field, text] : {std::pair{"Identifier", p.Identifier()}, {"Description", p.Description()},
+                                      {"Parameter", p.Parameter()}})
+        EXPECT_EQ(text, "") << field;
+    for (const auto& [field, value] :
+         {std::pair{"NextStart", p.NextStart()}, {"LastStart", p.LastStart()}, {"RegularStart", p.RegularStart()},
+          {"RetryMode", double(p.RetryMode())}, {"Retry", double(p.Retry())}, {"From", double(p.From())},
+          {"To", double(p.To())}, {"Delay", double(p.Delay())}, {"DelayMode", double(p.DelayMode())},
+          {"Status", double(p.Status())}, {"DeleteAfterDone", double(p.DeleteAfterDone())},
+          {"MoveToNextDay", double(p.MoveToNextDay())}, {"Finished", double(p.Finished())}})
+        EXPECT_EQ(value, 0.0) << field;
 }
 
 TEST(CUnless, ANewRuleIsEmptyAndItsCollectionsAppearOnFirstUse)

@@ -21,12 +21,6 @@ protected:
     QTemporaryDir dir_;
 };
 
-TEST(RunStateFilePath, IsTheEventFileWithTheExtensionState)
-{
-    EXPECT_EQ(RunStateFile::pathFor("/home/u/.local/lib/pelmor/Pelmor.dat"), "/home/u/.local/lib/pelmor/Pelmor.state");
-    EXPECT_EQ(RunStateFile::pathFor("/tmp/events"), "/tmp/events.state");
-}
-
 TEST_F(RunStateFileTest, ReadsBackExactlyWhatItWrote)
 {
     RunState state;

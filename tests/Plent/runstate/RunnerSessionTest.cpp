@@ -11,6 +11,7 @@
 
 #include "Plent/engine/CPlentEngine.h"
 #include "Plent/engine/RunnerSession.h"
+#include "Plent/files/RunnerFiles.h"
 #include "Plent/runstate/RunStateFile.h"
 #include "Platform/dates/Clock.h"
 #include "support/FileContents.h"
@@ -84,7 +85,7 @@ protected:
         for (const auto& e : events) engine.Plents().Add(e, e->Identifier());
         engine.SaveObjects(file_);
     }
-    std::string stateFile() const { return RunStateFile::pathFor(file_); }
+    std::string stateFile() const { return RunnerFiles::stateOf(file_); }
 
     Platform::FixedClock clock_{Now};
     QTemporaryDir dir_;

@@ -105,10 +105,9 @@ TEST_F(ListCommandsTest, HistoryNeedsASelectedEventOnly)
 
 TEST_F(ListCommandsTest, TheHistoryWindowTakesItsTextsFromTheLibrary)
 {
-    const Platform::ModuleHandle hMsg =
-        Platform::LoadLibraryA((Platform::ModulePath::executableDir() / "Pelmor.dll").string().c_str());
-    ASSERT_GT(hMsg, 0);
-    engine->Init(hMsg, 1000);
+    const Plent::LanguageLibrary english = WindowTexts::libraryBeside("Pelmor.dll");
+    ASSERT_GT(english.handle(), 0);
+    engine->Init(english.handle(), 1000);
     addEvent(*engine, "backup", at(2026, 5, 5, 2));
     show();
     select("backup");
@@ -124,7 +123,6 @@ TEST_F(ListCommandsTest, TheHistoryWindowTakesItsTextsFromTheLibrary)
     EXPECT_EQ(bar().Band("Toolbar-Datensätze")->Tool("StartNow")->Caption(), "start now");
     EXPECT_TRUE(boxes.empty()) << boxes.front();
     window()->Unload();
-    Platform::FreeLibrary(hMsg);
 }
 
 } // namespace

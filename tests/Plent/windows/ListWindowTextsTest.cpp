@@ -7,11 +7,11 @@
 #include <QMenuBar>
 
 #include "Plent/windows/ListColumnWidths.h"
-#include "Platform/modules/Library.h"
-#include "Platform/modules/ModulePath.h"
+#include "Platform/ui/Twips.h"
 #include "Platform/ui/UiProperties.h"
 
 using namespace ListWindowFixtures;
+using Platform::Twips;
 
 namespace {
 
@@ -47,10 +47,9 @@ TEST_F(ListWindowTexts, WithoutALibraryTheGermanDesignTextsStay)
 
 TEST_F(ListWindowTexts, TheLanguageLibraryGivesTheEnglishTexts)
 {
-    const Platform::ModuleHandle hMsg =
-        Platform::LoadLibraryA((Platform::ModulePath::executableDir() / "Pelmor.dll").string().c_str());
-    ASSERT_GT(hMsg, 0);
-    engine->Init(hMsg, 1000);
+    const Plent::LanguageLibrary english = WindowTexts::libraryBeside("Pelmor.dll");
+    ASSERT_GT(english.handle(), 0);
+    engine->Init(english.handle(), 1000);
     fillWithStatuses();
     engine->ShowEvents(0);
     EXPECT_EQ(window()->windowTitle(), "Display all events - Pelmor runner");
@@ -66,25 +65,6 @@ TEST_F(ListWindowTexts, TheLanguageLibraryGivesTheEnglishTexts)
     EXPECT_EQ(bar().Band("Haupt-Menü")->Tool("mnuFile")->Caption(), "&File");
     EXPECT_TRUE(boxes.empty()) << boxes.front();
     window()->Unload();
-    Platform::FreeLibrary(hMsg);
-}
-
-// The German library gives the window exactly its design texts, without a
-// single message box.
-TEST_F(ListWindowTexts, TheGermanLibraryGivesTheDesignTexts)
-{
-    fillWithStatuses();
-    engine->ShowEvents(0);
-    const std::vector<QString> design = WindowTexts::textsOf(window());
-    window()->Unload();
-    const Platform::ModuleHandle hMsg = WindowTexts::loadGerman();
-    ASSERT_GT(hMsg, 0);
-    engine->Init(hMsg, 1000);
-    engine->ShowEvents(0);
-    EXPECT_EQ(WindowTexts::textsOf(window()), design);
-    EXPECT_TRUE(boxes.empty()) << boxes.front();
-    window()->Unload();
-    Platform::FreeLibrary(hMsg);
 }
 
 TEST_F(ListWindowTexts, TheBandsHoldTheirToolsInDesignOrder)
@@ -184,12 +164,13 @@ TEST_F(ListWindowTexts, TheWindowOpensAtLeastAtItsDesignWidthTallEnoughForTwelve
     for (int i = 0; i < 14; ++i) addEvent(*engine, "e" + std::to_string(i), at(2026, 5, 5, 9));
     engine->ShowEvents(0);
     frmShowPlents& w = *window();
-    EXPECT_GE(w.width(), 720);
+    EXPECT_GE(w.width(), Twips::toPixels(frmShowPlents::WindowWidth));
     EXPECT_GE(list().viewport()->height(), 12 * list().sizeHintForRow(0));
     const QWidget* free = w.centralWidget();
     EXPECT_GT(free->y(), w.menuBar()->y()) << "below the menu bar and the toolbars";
+    const int top = Twips::toPixels(frmShowPlents::ListTop), side = Twips::toPixels(frmShowPlents::ListLeft);
     auto expectListInside = [&] {
-        EXPECT_EQ(list().geometry(), QRect(4, 4, free->width() - 8, free->height() - 8));
+        EXPECT_EQ(list().geometry(), QRect(side, top, free->width() - 2 * side, free->height() - top - side));
     };
     expectListInside();
     w.resize(900, 500);

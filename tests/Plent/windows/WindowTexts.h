@@ -11,7 +11,7 @@
 
 #include <vector>
 
-#include "Platform/modules/Library.h"
+#include "Plent/client/LanguageLibrary.h"
 #include "Platform/modules/ModulePath.h"
 
 namespace WindowTexts {
@@ -39,11 +39,10 @@ inline std::vector<QString> textsOf(QWidget* window)
     return texts;
 }
 
-// The German language library beside the tests.
-inline Platform::ModuleHandle loadGerman()
+// A language library beside the tests: "Pelmor.dll" or "Pelmor.de.dll".
+inline Plent::LanguageLibrary libraryBeside(const char* file)
 {
-    const auto library = Platform::ModulePath::executableDir() / "Pelmor.de.dll";
-    return Platform::LoadLibraryA(library.c_str());
+    return Plent::LanguageLibrary::loadFrom(Platform::ModulePath::executableDir() / file);
 }
 
 } // namespace WindowTexts

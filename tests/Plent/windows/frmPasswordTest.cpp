@@ -11,8 +11,6 @@
 #include "ModalScript.h"
 #include "WindowTexts.h"
 #include "Plent/windows/frmPassword.h"
-#include "Platform/modules/Library.h"
-#include "Platform/modules/ModulePath.h"
 #include "Platform/boxes/MessageBox.h"
 #include "support/QtAppEnvironment.h"
 
@@ -67,30 +65,14 @@ TEST_F(PasswordDialog, KeepsItsGermanDesignWithoutALanguageLibrary)
 
 TEST(PasswordDialogTexts, ComeFromTheLanguageLibrary)
 {
-    const auto library = Platform::ModulePath::executableDir() / "Pelmor.dll";
-    const Platform::ModuleHandle hMsg = Platform::LoadLibraryA(library.c_str());
-    ASSERT_GT(hMsg, 0) << library;
+    const Plent::LanguageLibrary english = WindowTexts::libraryBeside("Pelmor.dll");
+    ASSERT_GT(english.handle(), 0);
     frmPassword dialog;
-    dialog.Init(hMsg, 1300);
+    dialog.Init(english.handle(), 1300);
     EXPECT_EQ(dialog.windowTitle(), "Password");
     EXPECT_EQ(dialog.findChild<QLabel*>("lblPassword")->text(), "Enter password:");
     EXPECT_EQ(buttonOf(&dialog, "cmdOK")->text(), "OK");
     EXPECT_EQ(buttonOf(&dialog, "cmdCancel")->text(), "Cancel");
-    Platform::FreeLibrary(hMsg);
-}
-
-TEST(PasswordDialogTexts, TheGermanLibraryGivesTheDesignTexts)
-{
-    const Platform::ModuleHandle hMsg = WindowTexts::loadGerman();
-    ASSERT_GT(hMsg, 0);
-    frmPassword design;
-    design.Init(-1, 1300);
-    frmPassword german;
-    german.Init(hMsg, 1300);
-    EXPECT_EQ(WindowTexts::textsOf(&german), WindowTexts::textsOf(&design));
-    EXPECT_EQ(german.findChild<QLabel*>("lblPassword")->text(),
-              QStringLiteral("Es wird überprüft, ob Sie überhaupt berechtigt sind, diese Funktion durchzuführen."));
-    Platform::FreeLibrary(hMsg);
 }
 
 TEST_F(PasswordDialog, OkHidesTheDialogWithTheEntryKept)

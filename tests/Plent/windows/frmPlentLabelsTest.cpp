@@ -13,19 +13,6 @@ namespace {
 
 class frmPlentLabels : public EditorFixture {
 protected:
-    void TearDown() override
-    {
-        form.reset();
-        for (Platform::ModuleHandle library : libraries_) Platform::FreeLibrary(library);
-        EditorFixture::TearDown();
-    }
-
-    Platform::ModuleHandle english()
-    {
-        const auto path = Platform::ModulePath::executableDir() / "Pelmor.dll";
-        return libraries_.emplace_back(Platform::LoadLibraryA(path.string().c_str()));
-    }
-    Platform::ModuleHandle german() { return libraries_.emplace_back(WindowTexts::loadGerman()); }
 
     // A fresh window captioned from the library (-1: none), shown.
     void openWith(Platform::ModuleHandle library)
@@ -66,7 +53,9 @@ protected:
         }
     }
 
-    std::vector<Platform::ModuleHandle> libraries_;
+    // Freed after the fixture's TearDown has closed the window.
+    const Plent::LanguageLibrary german_ = WindowTexts::libraryBeside("Pelmor.de.dll");
+    const Plent::LanguageLibrary english_ = WindowTexts::libraryBeside("Pelmor.dll");
 };
 
 } // namespace
@@ -74,7 +63,7 @@ protected:
 TEST_F(frmPlentLabels, EveryCaptionShowsItsWholeTextInEveryLanguageAndLocale)
 {
     const std::vector<std::pair<std::string, Platform::ModuleHandle>> languages{
-        {"design", -1}, {"German library", german()}, {"English library", english()}};
+        {"design", -1}, {"German library", german_.handle()}, {"English library", english_.handle()}};
     for (const char* locale : {"C", "en_US", "de_DE"}) {
         QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
         for (const auto& [language, library] : languages) {
@@ -120,7 +109,7 @@ TEST_F(frmPlentLabels, FieldsStayBesideTheirLabelsWhenTheLabelsGrow)
 
 TEST_F(frmPlentLabels, EnglishTextsFitTheDesignUnchanged)
 {
-    openWith(english());
+    openWith(english_.handle());
     EXPECT_EQ(form->size(), QSize(Twips::toPixels(7455), Twips::toPixels(4995)));
     const auto at = [](int left, int top) { return QPoint(Twips::toPixels(left), Twips::toPixels(top)); };
     EXPECT_EQ(box("txtIdentifier")->pos(), at(1185, 240));

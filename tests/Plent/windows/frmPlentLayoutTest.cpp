@@ -7,8 +7,6 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "Platform/modules/Library.h"
-#include "Platform/modules/ModulePath.h"
 #include "Platform/ui/Twips.h"
 #include "Platform/ui/UiProperties.h"
 
@@ -191,11 +189,10 @@ TEST_F(frmPlentLayout, TheTabKeyFollowsTheDesignOrder)
 
 TEST_F(frmPlentLayout, TheLanguageLibraryCaptionsControlsTabsGridsAndWindow)
 {
-    const auto path = Platform::ModulePath::executableDir() / "Pelmor.dll";
-    const Platform::ModuleHandle hMsg = Platform::LoadLibraryA(path.string().c_str());
-    ASSERT_GT(hMsg, 0);
+    const Plent::LanguageLibrary english = WindowTexts::libraryBeside("Pelmor.dll");
+    ASSERT_GT(english.handle(), 0);
     form = std::make_unique<ProbedEditor>();
-    form->Init(hMsg, 1100);
+    form->Init(english.handle(), 1100);
 
     EXPECT_EQ(form->windowTitle(), "add one event");
     EXPECT_EQ(tabs()->tabText(1), "retry");
@@ -214,22 +211,4 @@ TEST_F(frmPlentLayout, TheLanguageLibraryCaptionsControlsTabsGridsAndWindow)
     EXPECT_TRUE(boxes.empty());
 
     form.reset();
-    Platform::FreeLibrary(hMsg);
-}
-
-TEST_F(frmPlentLayout, TheGermanLibraryGivesTheDesignTextsInBothModes)
-{
-    const Platform::ModuleHandle hMsg = WindowTexts::loadGerman();
-    ASSERT_GT(hMsg, 0);
-    for (bool editable : {true, false}) {
-        form->SetEditable(editable);
-        const std::vector<QString> design = WindowTexts::textsOf(form.get());
-        auto german = std::make_unique<Plent::frmPlent>();
-        german->Init(hMsg, 1100);
-        german->SetEditable(editable);
-        EXPECT_EQ(WindowTexts::textsOf(german.get()), design);
-    }
-    EXPECT_EQ(form->windowTitle(), "Event anzeigen");
-    EXPECT_TRUE(boxes.empty()) << boxes.front();
-    Platform::FreeLibrary(hMsg);
 }
