@@ -13,7 +13,6 @@
 #include <filesystem>
 #include <limits>
 
-#include "Plent/files/RunnerFiles.h"
 #include "Platform/automation/AutomationError.h"
 #include "Platform/automation/RuntimeError.h"
 #include "Platform/files/ReplacementFile.h"
