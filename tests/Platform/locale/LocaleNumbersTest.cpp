@@ -5,6 +5,7 @@
 #include "Platform/automation/AutomationError.h"
 #include "Platform/automation/RuntimeError.h"
 #include "Platform/locale/LocaleNumbers.h"
+#include "support/RaisedError.h"
 
 using Platform::LocaleNumbers;
 
@@ -17,12 +18,7 @@ protected:
 
     static int errorOf(const std::string& text)
     {
-        try {
-            LocaleNumbers::toInteger(text);
-        } catch (const Platform::AutomationError& e) {
-            return e.number();
-        }
-        return 0;
+        return TestSupport::errorNumberOf([&] { LocaleNumbers::toInteger(text); });
     }
 
 private:

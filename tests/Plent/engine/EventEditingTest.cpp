@@ -14,6 +14,7 @@
 #include "Platform/automation/RuntimeError.h"
 #include "Platform/locale/LocaleDates.h"
 #include "support/MessageBoxRecorder.h"
+#include "support/RaisedError.h"
 #include "Plent/engine/CPlentEngine.h"
 #include "Plent/scheduling/SchedulingFixtures.h"
 #include "Platform/dates/Clock.h"
@@ -21,6 +22,7 @@
 
 using namespace SchedulingFixtures;
 using TestSupport::MessageBoxRecorder;
+using TestSupport::errorNumberOf;
 using Plent::CPlentEngine;
 using Plent::EditorMode;
 using Plent::EventDraft;
@@ -64,15 +66,6 @@ protected:
         return ids;
     }
     void add(std::string before = "") { engine->Add(before); }
-    int errorOf(const std::function<void()>& call)
-    {
-        try {
-            call();
-        } catch (const Platform::AutomationError& e) {
-            return e.number();
-        }
-        return 0;
-    }
 
     Platform::FixedClock clock{at(2024, 3, 15, 8, 30, 15)};
     std::shared_ptr<CPlentEngine> engine = std::make_shared<CPlentEngine>();
@@ -185,14 +178,14 @@ TEST_F(EventEditing, AFailedUpdateKeepsTheOldEventInItsPlaceAndRaises)
     const auto old = addEvent(*engine, "daily", RetryMode::Days, 1, at(2024, 3, 10, 8, 0));
     addEvent(*engine, "b", RetryMode::Once, 0, at(2024, 4, 1));
     editors.then(typeDelay("abc"));
-    EXPECT_EQ(errorOf([&] { engine->Update("daily"); }), Platform::Err::TypeMismatch);
+    EXPECT_EQ(errorNumberOf([&] { engine->Update("daily"); }), Platform::Err::TypeMismatch);
     EXPECT_EQ(identifiers(), (std::vector<std::string>{"a", "daily", "b"}));
     EXPECT_EQ(engine->Plents().Item("daily"), old);
     EXPECT_EQ(whenOf(old->NextStart()), at(2024, 3, 10, 8, 0));
     EXPECT_TRUE(boxes.texts.empty()) << "Update leaves the error to its caller";
 
     editors.then(typeDelay("abc"));
-    EXPECT_EQ(errorOf([&] { engine->Update("b"); }), Platform::Err::TypeMismatch);
+    EXPECT_EQ(errorNumberOf([&] { engine->Update("b"); }), Platform::Err::TypeMismatch);
     EXPECT_EQ(identifiers(), (std::vector<std::string>{"a", "daily", "b"})) << "the last event stays last";
 }
 
@@ -207,7 +200,7 @@ TEST_F(EventEditing, AFailedUpdateWhoseSuccessorWentMeanwhilePutsTheOldEventLast
     engine->setUnlessTable((std::filesystem::temp_directory_path() / "EventEditingTest-no-such.tab").string());
     boxes.whenShown = [&] { engine->Remove("b"); };
     editors.then(confirm);
-    const int error = errorOf([&] { engine->Update("holidays"); });
+    const int error = errorNumberOf([&] { engine->Update("holidays"); });
 
     EXPECT_EQ(error, Platform::Err::FileNotFound) << "the transfer's own error, not the re-insertion's";
     EXPECT_EQ(identifiers(), (std::vector<std::string>{"a", "holidays"}));
@@ -256,9 +249,9 @@ TEST_F(EventEditing, AnEditorOffsetBeyondTheIntegerRangeIsAnOverflowAndOpensNoWi
 {
     addEvent(*engine, "a", RetryMode::Once, 0, at(2024, 4, 1));
     engine->Init(-1, 32700);
-    EXPECT_EQ(errorOf([&] { add(); }), Platform::Err::Overflow);
-    EXPECT_EQ(errorOf([&] { engine->Update("a"); }), Platform::Err::Overflow);
-    EXPECT_EQ(errorOf([&] { engine->Show("a"); }), Platform::Err::Overflow);
+    EXPECT_EQ(errorNumberOf([&] { add(); }), Platform::Err::Overflow);
+    EXPECT_EQ(errorNumberOf([&] { engine->Update("a"); }), Platform::Err::Overflow);
+    EXPECT_EQ(errorNumberOf([&] { engine->Show("a"); }), Platform::Err::Overflow);
     EXPECT_TRUE(editors.record.inits.empty());
     engine->Init(-1, 32667);
     editors.then(cancel);
@@ -275,13 +268,7 @@ TEST(LoadObjects, TheSameFileTwiceStopsAtTheFirstIdentifierAlreadyPresent)
     engine.Remove("a");
     engine.Remove("c");
 
-    int error = 0;
-    try {
-        engine.LoadObjects(file.string());
-    } catch (const Platform::AutomationError& e) {
-        error = e.number();
-    }
-    EXPECT_EQ(error, Platform::Err::DuplicateKey);
+    EXPECT_EQ(errorNumberOf([&] { engine.LoadObjects(file.string()); }), Platform::Err::DuplicateKey);
     std::vector<std::string> ids;
     for (const auto& e : engine.Plents()) ids.push_back(e->Identifier());
     EXPECT_EQ(ids, (std::vector<std::string>{"b", "a"})) << "what was read before the duplicate stays";

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "support/RaisedError.h"
 #include "Plent/engine/CPlentEngine.h"
 #include "Plent/scheduling/ClockedSchedule.h"
 #include "Plent/scheduling/FixedDateTable.h"
@@ -138,13 +139,10 @@ TEST_F(FixedDateTableTest, ATableThatCannotBeReadIsShownAndRaisedNamingIt)
     const NamedPipe pipe(path);
     for (const std::string& file : {path, dir.path().toStdString()}) {
         EXPECT_TRUE(pipe.finishesWithin(std::chrono::seconds(5), [&] {
-            try {
-                movedOnWithTable(file);
-                ADD_FAILURE() << "no error for '" << file << "'";
-            } catch (const Platform::AutomationError& e) {
-                EXPECT_EQ(e.number(), Platform::Err::PathFileAccess);
-                EXPECT_NE(e.description().find("'" + file + "'"), std::string::npos) << e.description();
-            }
+            const auto e = TestSupport::errorOf([&] { movedOnWithTable(file); });
+            ASSERT_TRUE(e) << "no error for '" << file << "'";
+            EXPECT_EQ(e->number(), Platform::Err::PathFileAccess);
+            EXPECT_NE(e->description().find("'" + file + "'"), std::string::npos) << e->description();
         }));
     }
     EXPECT_EQ(boxes.texts.size(), 2u);
@@ -155,14 +153,11 @@ TEST_F(FixedDateTableTest, AMissingTableIsShownAndRaised)
 {
     MessageBoxRecorder boxes;
     for (const std::string& file : {path, std::string()}) {
-        try {
-            movedOnWithTable(file);
-            ADD_FAILURE() << "no error for '" << file << "'";
-        } catch (const Platform::AutomationError& e) {
-            EXPECT_EQ(e.number(), Platform::Err::FileNotFound);
-            EXPECT_EQ(e.source(), "CPlentEngine::UnlessFromTable");
-            EXPECT_EQ(e.description(), "File not found: '" + file + "'");
-        }
+        const auto e = TestSupport::errorOf([&] { movedOnWithTable(file); });
+        ASSERT_TRUE(e) << "no error for '" << file << "'";
+        EXPECT_EQ(e->number(), Platform::Err::FileNotFound);
+        EXPECT_EQ(e->source(), "CPlentEngine::UnlessFromTable");
+        EXPECT_EQ(e->description(), "File not found: '" + file + "'");
     }
     EXPECT_EQ(boxes.texts, std::vector<std::string>(2, "Unexpected error - CPlentEngine::UnlessFromTable"));
 }

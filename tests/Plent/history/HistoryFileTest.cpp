@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "support/RaisedError.h"
 #include "Plent/history/HistoryFile.h"
 #include "Plent/history/HistoryReader.h"
 #include "Plent/history/OutputTail.h"
@@ -123,13 +124,10 @@ TEST_F(HistoryFileTest, TheLimitCountsRunsWrittenBeforeTheFileWasOpened)
 TEST_F(HistoryFileTest, AHistoryThatCannotBeWrittenRaisesAnErrorWithItsSource)
 {
     HistoryFile file(dir_.filePath("missing/Pelmor.history").toStdString());
-    try {
-        file.append(handOut("1"));
-        FAIL() << "no error";
-    } catch (const Platform::AutomationError& e) {
-        EXPECT_EQ(e.source(), "HistoryFile.append");
-        EXPECT_NE(e.number(), 0);
-    }
+    const auto error = TestSupport::errorOf([&] { file.append(handOut("1")); });
+    ASSERT_TRUE(error) << "no error";
+    EXPECT_EQ(error->source(), "HistoryFile.append");
+    EXPECT_NE(error->number(), 0);
 }
 
 TEST_F(HistoryFileTest, OnlyTheLastEightKilobytesOfOutputAreKept)

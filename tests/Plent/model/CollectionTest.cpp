@@ -4,6 +4,7 @@
 #include "Plent/model/colMonths.h"
 #include "Plent/model/colPlents.h"
 #include "Platform/automation/AutomationError.h"
+#include "support/RaisedError.h"
 
 using namespace Plent;
 
@@ -18,15 +19,7 @@ std::vector<std::string> order(const colPlents& c)
     return ids;
 }
 
-int errorOf(auto&& f)
-{
-    try {
-        f();
-    } catch (const Platform::AutomationError& e) {
-        return e.number();
-    }
-    return 0;
-}
+using TestSupport::errorNumberOf;
 
 } // namespace
 
@@ -45,10 +38,10 @@ TEST(KeyedCollection, KeysIgnoreLetterCaseAndDuplicatesChangeNothing)
     colPlents c;
     c.Add(event(), "Backup");
     EXPECT_EQ(c.Item("BACKUP"), c.Item(1));
-    EXPECT_EQ(errorOf([&] { c.Add(event(), "backup"); }), 457);
+    EXPECT_EQ(errorNumberOf([&] { c.Add(event(), "backup"); }), 457);
     EXPECT_EQ(c.Count(), 1);
     c.Add(event(), "Übung");
-    EXPECT_EQ(errorOf([&] { c.Add(event(), "ÜBUNG"); }), 457);
+    EXPECT_EQ(errorNumberOf([&] { c.Add(event(), "ÜBUNG"); }), 457);
     EXPECT_EQ(c.Count(), 2);
 }
 
@@ -67,8 +60,8 @@ TEST(KeyedCollection, RemoveOfAnUnknownKeyOrPositionFails)
 {
     colPlents c;
     c.Add(event(), "x");
-    EXPECT_EQ(errorOf([&] { c.Remove("y"); }), 5);
-    EXPECT_EQ(errorOf([&] { c.Remove(2); }), 9);
+    EXPECT_EQ(errorNumberOf([&] { c.Remove("y"); }), 5);
+    EXPECT_EQ(errorNumberOf([&] { c.Remove(2); }), 9);
     EXPECT_EQ(c.Count(), 1);
     c.Remove("X");
     EXPECT_EQ(c.Count(), 0);
@@ -104,7 +97,7 @@ TEST_P(KeyedCollectionSizes, FindRefuseAndRemoveAlikeOnEitherSideOfTheIndex)
     for (int i = 0; i < n; ++i) {
         ASSERT_NE(c.Item(shouted(i)), nullptr) << i;
         EXPECT_EQ(c.Item(shouted(i)), c.Item(i + 1));
-        EXPECT_EQ(errorOf([&] { c.Add(event(), shouted(i)); }), 457);
+        EXPECT_EQ(errorNumberOf([&] { c.Add(event(), shouted(i)); }), 457);
     }
     EXPECT_EQ(c.Item("renamed"), nullptr);
     EXPECT_EQ(c.Count(), n);
@@ -139,7 +132,7 @@ TEST(colPlents, AddBeforeAnUnknownEventFailsAndAddsNothing)
 {
     colPlents c;
     c.Add(event(), "a");
-    EXPECT_EQ(errorOf([&] { c.Add(event(), "new", "ghost"); }), 5);
+    EXPECT_EQ(errorNumberOf([&] { c.Add(event(), "new", "ghost"); }), 5);
     EXPECT_EQ(c.Count(), 1);
     EXPECT_EQ(c.Item("new"), nullptr);
 }

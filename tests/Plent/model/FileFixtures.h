@@ -1,5 +1,6 @@
 #pragma once
 #include "support/FileContents.h"
+#include "support/RaisedError.h"
 #include "support/TempDir.h"
 #include <gtest/gtest.h>
 
@@ -68,15 +69,6 @@ struct NoticeRecorder {
     std::vector<std::string> texts;
 };
 
-// The error that f raises, if any.
-inline std::optional<Platform::AutomationError> errorOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const Platform::AutomationError& e) {
-        return e;
-    }
-    return std::nullopt;
-}
+using TestSupport::errorOf;
 
 } // namespace fixtures

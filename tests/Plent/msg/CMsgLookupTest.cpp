@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 
+#include "support/RaisedError.h"
 #include "MsgFixture.h"
 #include "Platform/automation/AutomationError.h"
 #include "Platform/automation/RuntimeError.h"
@@ -75,12 +76,7 @@ TEST_F(MsgFixture, AnIdBeyondTheIntegerRangeIsAnOverflow)
 {
     msg.setOffSet(32767);
     std::string text;
-    try {
-        msg.SetString(hMsg, text, 1);
-        FAIL() << "no overflow";
-    } catch (const Platform::AutomationError& e) {
-        EXPECT_EQ(e.number(), Platform::Err::Overflow);
-    }
+    EXPECT_EQ(TestSupport::errorNumberOf([&] { msg.SetString(hMsg, text, 1); }), Platform::Err::Overflow);
     msg.setOffSet(-32768);
     EXPECT_THROW(msg.SetString(hMsg, text, -1), Platform::AutomationError);
     EXPECT_FALSE(msg.SetString(hMsg, text, 0));

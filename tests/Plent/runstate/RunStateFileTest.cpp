@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "support/RaisedError.h"
 #include "Plent/runstate/RunStateFile.h"
 #include "Platform/automation/AutomationError.h"
 #include "support/FileContents.h"
@@ -46,13 +47,10 @@ TEST_F(RunStateFileTest, AFileThatIsNoStateFileOfThisVersionFails)
                                    "\"RegularStart\": 1, \"LastStart\": 1, \"Status\": 70000, \"Finished\": false}, "
                                    "\"Removed\": true, \"Definition\": \"x\"}]}"}) {
         writeFile(path("Pelmor.state"), text);
-        try {
-            RunStateFile::read(path("Pelmor.state"));
-            ADD_FAILURE() << text;
-        } catch (const Platform::AutomationError& e) {
-            EXPECT_EQ(e.number(), RunStateFile::InvalidFormat);
-            EXPECT_NE(e.description().find(path("Pelmor.state")), std::string::npos) << e.description();
-        }
+        const auto e = TestSupport::errorOf([&] { RunStateFile::read(path("Pelmor.state")); });
+        ASSERT_TRUE(e) << text;
+        EXPECT_EQ(e->number(), RunStateFile::InvalidFormat);
+        EXPECT_NE(e->description().find(path("Pelmor.state")), std::string::npos) << e->description();
     }
 }
 
@@ -71,13 +69,10 @@ TEST_F(RunStateFileTest, MovesABrokenFileAsideUnderAFreeName)
 TEST_F(RunStateFileTest, AFailedWriteNamesTheFileAndLeavesTheOldOne)
 {
     std::filesystem::create_directory(path("Pelmor.state"));
-    try {
-        RunStateFile::write(RunState{}, path("Pelmor.state"));
-        ADD_FAILURE();
-    } catch (const Platform::AutomationError& e) {
-        EXPECT_EQ(e.source(), "RunStateFile.write");
-        EXPECT_NE(e.description().find(path("Pelmor.state")), std::string::npos);
-    }
+    const auto e = TestSupport::errorOf([&] { RunStateFile::write(RunState{}, path("Pelmor.state")); });
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->source(), "RunStateFile.write");
+    EXPECT_NE(e->description().find(path("Pelmor.state")), std::string::npos);
     EXPECT_TRUE(std::filesystem::is_directory(path("Pelmor.state")));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.path().toStdString()), {}), 1)
         << "no temporary file left";

@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+#include "support/RaisedError.h"
 #include "Plent/engine/EditorTransfer.h"
 #include "Plent/runstate/EventDefinition.h"
 #include "ProbedEditor.h"
@@ -57,14 +58,11 @@ protected:
 
     int failureOf(const std::string& before = "")
     {
-        try {
-            confirm(before);
-        } catch (const Platform::AutomationError& e) {
-            EXPECT_EQ(e.source(), "CPlentEngine.FormToCollections");
-            EXPECT_EQ(e.description(), Platform::RuntimeErrorText(e.number()));
-            return e.number();
-        }
-        return 0;
+        const auto e = TestSupport::errorOf([&] { confirm(before); });
+        if (!e) return 0;
+        EXPECT_EQ(e->source(), "CPlentEngine.FormToCollections");
+        EXPECT_EQ(e->description(), Platform::RuntimeErrorText(e->number()));
+        return e->number();
     }
 
     std::vector<std::string> identifiers()
@@ -132,26 +130,11 @@ TEST_P(EditorTransfer, AnEventComesBackAsItWasButForTheSeconds)
     ASSERT_NE(copy, nullptr);
     EXPECT_NE(copy, original);
     EXPECT_EQ(whenOf(copy->NextStart()), at(2024, 3, 15, 8, 30));
-    EXPECT_EQ(copy->Description(), original->Description());
-    EXPECT_EQ(copy->Parameter(), original->Parameter());
-    EXPECT_EQ(copy->RetryMode(), RetryMode::Minutes);
-    EXPECT_EQ(copy->Retry(), 15);
-    EXPECT_EQ(copy->From(), 830);
-    EXPECT_EQ(copy->To(), 2359);
-    EXPECT_EQ(copy->Delay(), 5);
-    EXPECT_EQ(copy->DelayMode(), Plent::DelayMode::Alarm);
-    EXPECT_TRUE(copy->MoveToNextDay());
-    EXPECT_FALSE(copy->DeleteAfterDone());
+    // Texts, repetition, time window, delay rule, flags, and the unless
+    // rule's months, days and weekdays with their keys in the editor's order.
+    EXPECT_EQ(Plent::EventDefinition::fingerprint(*copy), Plent::EventDefinition::fingerprint(*original));
     EXPECT_FALSE(copy->Finished());
     EXPECT_EQ(copy->Status(), 0);
-    auto& u = copy->Unless();
-    EXPECT_EQ(keysOf(u.Months()), (std::vector<std::string>{"0", "2", "4"}));
-    EXPECT_EQ(daysOf(*u.Months().Item("0")), (std::vector<int>{1, 32}));
-    EXPECT_EQ(daysOf(*u.Months().Item("2")), (std::vector<int>{29, 32}));
-    EXPECT_EQ(daysOf(*u.Months().Item("4")), (std::vector<int>{31}));
-    EXPECT_EQ(keysOf(u.WeekDays()), keysOf(original->Unless().WeekDays()));
-    EXPECT_EQ(u.WeekDays().Item("1")->WeekDay(), 1);
-    EXPECT_TRUE(u.FromTable());
     std::filesystem::remove(table);
 }
 
