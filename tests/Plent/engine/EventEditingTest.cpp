@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Plent/engine/EventEditing.h"
@@ -59,12 +60,7 @@ class EventEditing : public ::testing::Test {
 protected:
     void SetUp() override { engine->Init(-1, 1000); }
 
-    std::vector<std::string> identifiers() const
-    {
-        std::vector<std::string> ids;
-        for (const auto& e : engine->Plents()) ids.push_back(e->Identifier());
-        return ids;
-    }
+    std::vector<std::string> identifiers() const { return identifiersOf(std::as_const(*engine).Plents()); }
     void add(std::string before = "") { engine->Add(before); }
 
     Platform::FixedClock clock{at(2024, 3, 15, 8, 30, 15)};
@@ -269,8 +265,6 @@ TEST(LoadObjects, TheSameFileTwiceStopsAtTheFirstIdentifierAlreadyPresent)
     engine.Remove("c");
 
     EXPECT_EQ(errorNumberOf([&] { engine.LoadObjects(file.string()); }), Platform::Err::DuplicateKey);
-    std::vector<std::string> ids;
-    for (const auto& e : engine.Plents()) ids.push_back(e->Identifier());
-    EXPECT_EQ(ids, (std::vector<std::string>{"b", "a"})) << "what was read before the duplicate stays";
+    EXPECT_EQ(identifiersOf(engine.Plents()), (std::vector<std::string>{"b", "a"})) << "what was read before the duplicate stays";
     std::filesystem::remove(file);
 }

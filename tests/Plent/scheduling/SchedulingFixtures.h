@@ -58,4 +58,12 @@ inline void excludeWeekDay(Plent::CPlent& e, int weekDay)
     e.Unless().WeekDays().Add(std::make_shared<Plent::CWeekDay>(), std::to_string(weekDay))->setWeekDay(static_cast<int16_t>(weekDay));
 }
 
+// The identifiers of the events in list order.
+inline std::vector<std::string> identifiersOf(const Plent::colPlents& events)
+{
+    std::vector<std::string> ids;
+    for (const auto& e : events) ids.push_back(e->Identifier());
+    return ids;
+}
+
 } // namespace SchedulingFixtures

@@ -65,12 +65,7 @@ protected:
         return e->number();
     }
 
-    std::vector<std::string> identifiers()
-    {
-        std::vector<std::string> ids;
-        for (const auto& e : engine.Plents()) ids.push_back(e->Identifier());
-        return ids;
-    }
+    std::vector<std::string> identifiers() const { return identifiersOf(engine.Plents()); }
 
     // A window as the user fills it for a new event.
     void fillNew(const std::string& id, int mode)

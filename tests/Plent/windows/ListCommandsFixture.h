@@ -12,6 +12,7 @@
 
 #include "ListWindowFixture.h"
 #include "ModalScript.h"
+#include "Plent/scheduling/SchedulingFixtures.h"
 #include "Plent/windows/frmPassword.h"
 #include "Plent/windows/frmPlent.h"
 
@@ -158,9 +159,7 @@ protected:
 
     std::vector<std::string> identifiers() const
     {
-        std::vector<std::string> ids;
-        for (const auto& e : engine->Plents()) ids.push_back(e->Identifier());
-        return ids;
+        return SchedulingFixtures::identifiersOf(std::as_const(*engine).Plents());
     }
     std::vector<std::string> rows() const
     {
